@@ -1,0 +1,50 @@
+# The two commands a newcomer needs: `make run` and `make test`.
+# Both install what is missing, configure, build, then run.
+BUILD_DIR ?= build
+BUILD_TYPE ?= RelWithDebInfo
+SANITIZE ?= OFF
+WERROR ?= OFF
+JOBS ?= $(shell nproc)
+CLI = $(BUILD_DIR)/tools/cli/clipwise-cli
+SAMPLE = samples/Sample.vmi
+
+.PHONY: all deps configure build run test bench fuzz format clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
+		-DCLIPWISE_SANITIZE=$(SANITIZE) -DCLIPWISE_WERROR=$(WERROR) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	$(CLI) info $(SAMPLE)
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Benchmarks always run on an optimised build of their own.
+bench: deps
+	@cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build build-bench -j $(JOBS) --target clipwise-bench
+	build-bench/bench/clipwise-bench $(BENCH_ARGS)
+
+# Coverage-guided fuzzing of the media index loader with libFuzzer (needs clang).
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+		-DCLIPWISE_FUZZ=ON >/dev/null
+	@cmake --build build-fuzz -j $(JOBS) --target loader-fuzzer
+	mkdir -p fuzz-corpus && cp -n tests/data/*.vmi fuzz-corpus/ 2>/dev/null || true
+	build-fuzz/tests/fuzz/loader-fuzzer -max_total_time=$(FUZZ_SECONDS) fuzz-corpus
+
+format:
+	git ls-files '*.h' '*.cpp' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD_DIR) build-bench build-fuzz

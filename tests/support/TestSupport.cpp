@@ -1,0 +1,43 @@
+#include "TestSupport.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace testsupport {
+
+std::string DataPath(const std::string& name) {
+    const char* dir = std::getenv("CLIPWISE_TEST_DATA");
+    return std::string(dir ? dir : "tests/data") + "/" + name;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw std::runtime_error("cannot read " + path);
+    }
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+    if (!out) {
+        throw std::runtime_error("cannot write " + path);
+    }
+}
+
+TTempDir::TTempDir() {
+    if (!m_dir.isValid()) {
+        throw std::runtime_error("cannot create a temporary folder");
+    }
+}
+
+std::string TTempDir::Path() const { return m_dir.path().toStdString(); }
+
+std::string TTempDir::File(const std::string& name) const { return Path() + "/" + name; }
+
+} // namespace testsupport

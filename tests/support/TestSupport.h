@@ -1,0 +1,27 @@
+#pragma once
+// Helpers shared by the test programs: fixture paths, temporary folders, whole-file I/O.
+
+#include <QTemporaryDir>
+
+#include <string>
+
+namespace testsupport {
+
+// Path of a file below tests/data.
+std::string DataPath(const std::string& name);
+
+std::string ReadFile(const std::string& path);
+void WriteFile(const std::string& path, const std::string& bytes);
+
+// A temporary folder removed with the object.
+class TTempDir {
+public:
+    TTempDir();
+    std::string Path() const;
+    std::string File(const std::string& name) const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+} // namespace testsupport

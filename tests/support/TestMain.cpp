@@ -12,7 +12,8 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QTemporaryDir settingsDir;
     setenv("CLIPWISE_USER_SETTINGS", settingsDir.filePath("user.ini").toLocal8Bit().constData(), 0);
-    setenv("CLIPWISE_ADMIN_SETTINGS", settingsDir.filePath("admin.ini").toLocal8Bit().constData(), 0);
+    setenv("CLIPWISE_ADMIN_SETTINGS", settingsDir.filePath("admin.ini").toLocal8Bit().constData(),
+           0);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -36,8 +36,12 @@ TTempDir::TTempDir() {
     }
 }
 
-std::string TTempDir::Path() const { return m_dir.path().toStdString(); }
+std::string TTempDir::Path() const {
+    return m_dir.path().toStdString();
+}
 
-std::string TTempDir::File(const std::string& name) const { return Path() + "/" + name; }
+std::string TTempDir::File(const std::string& name) const {
+    return Path() + "/" + name;
+}
 
 } // namespace testsupport

@@ -1,0 +1,313 @@
+#include "KivXmlDocument.h"
+
+#include "AtomicFile.h"
+#include "KivDateTime.h"
+#include "XmlEncoding.h"
+#include "XmlError.h"
+#include "XmlReader.h"
+#include "XmlWriter.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::string Quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+// Identifiers are compared without regard to letter case; canonical decimal numbers, nearly
+// all identifiers in practice, are kept in a map of their own.
+bool CanonicalNumber(std::string_view id, std::uint64_t& value) {
+    if (id.empty() || id.size() > 19 || (id.size() > 1 && id[0] == '0')) {
+        return false;
+    }
+    std::uint64_t v = 0;
+    for (char c : id) {
+        if (c < '0' || c > '9') {
+            return false;
+        }
+        v = v * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+    value = v;
+    return true;
+}
+
+std::string FoldCase(std::string_view id) {
+    std::string key(id);
+    std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) {
+        return static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
+    });
+    return key;
+}
+
+} // namespace
+
+std::string TKivXmlElement::TextContent(pugi::xml_node node) {
+    std::string text;
+    bool first = true;
+    for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
+        if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) {
+            if (!first) {
+                text.push_back(' ');
+            }
+            text.append(child.value());
+            first = false;
+        }
+    }
+    return text;
+}
+
+namespace {
+
+std::string ReadWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw EKivXmlError("Cannot read " + Quoted(path) + ": " + std::strerror(errno) + ".");
+    }
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    if (in.bad()) {
+        throw EKivXmlError("Cannot read " + Quoted(path) + ": " + std::strerror(errno) + ".");
+    }
+    return std::move(bytes).str();
+}
+
+} // namespace
+
+// ---- TKivXmlElement ----
+
+TKivXmlElement::TKivXmlElement(TKivXmlElement* owner)
+    : m_owner(owner), m_document(owner ? owner->GetDocument() : nullptr) {}
+
+TKivXmlElement::~TKivXmlElement() = default;
+
+TKivXmlDocument* TKivXmlElement::GetDocument() const {
+    return m_document;
+}
+
+void TKivXmlElement::Bind(pugi::xml_node node) {
+    if (!node) {
+        node = m_owner->Node().append_child(ElementName());
+        node.append_attribute("Id").set_value(m_document->AllocateId().c_str());
+    }
+    m_node = node;
+    m_document->RegisterId(node.attribute("Id").value(), this);
+    m_text = TextContent(node);
+}
+
+void TKivXmlElement::AssignNode(pugi::xml_node node) {
+    if (node != m_node) {
+        m_node = node;
+        m_text = TextContent(node);
+    }
+}
+
+void TKivXmlElement::LoadFromXml(std::string_view text) {
+    xml::TParseResult parsed = xml::Parse(text);
+    m_ownTree = std::move(parsed.tree);
+    AssignNode(m_ownTree->document_element());
+    MarkModified();
+}
+
+std::string TKivXmlElement::GetXml() const {
+    std::string out;
+    xml::AppendNode(out, m_node, m_owner == nullptr);
+    return out;
+}
+
+std::string TKivXmlElement::Id() const {
+    return m_node.attribute("Id").value();
+}
+
+std::string TKivXmlElement::GetAttribute(const char* name) const {
+    return m_node.attribute(name).value();
+}
+
+void TKivXmlElement::SetAttribute(const char* name, std::string_view value) {
+    m_node.remove_attribute(name);
+    if (!value.empty()) {
+        m_node.append_attribute(name).set_value(std::string(value).c_str());
+    }
+    MarkModified();
+}
+
+double TKivXmlElement::GetDateTimeAttribute(const char* name) const {
+    if (std::optional<double> value = kivdatetime::Parse(m_node.attribute(name).value())) {
+        return *value;
+    }
+    throw EKivXmlError("Attribute named " + Quoted(name) + " in element with id " + Quoted(Id()) +
+                       " is not a datetime.");
+}
+
+void TKivXmlElement::SetDateTimeAttribute(const char* name, double value) {
+    SetAttribute(name, kivdatetime::Format(value));
+}
+
+void TKivXmlElement::SetText(std::string_view value) {
+    // The element's own first text node; CDATA sections do not count. A text inside a child
+    // element belongs to the child and is never overwritten.
+    pugi::xml_node target =
+        m_node.find_child([](pugi::xml_node n) { return n.type() == pugi::node_pcdata; });
+    if (!target) {
+        target = m_node.append_child(pugi::node_pcdata);
+    }
+    target.set_value(std::string(value).c_str());
+    m_text = value;
+    MarkModified();
+}
+
+void TKivXmlElement::MarkModified() {
+    m_document->SetModified(true);
+}
+
+// ---- TKivXmlDocument ----
+
+TKivXmlDocument::TKivXmlDocument(const char* rootName) : TKivXmlElement(nullptr) {
+    m_document = this;
+    m_tree = std::make_unique<pugi::xml_document>();
+    m_tree->append_child(rootName);
+    TKivXmlElement::AssignNode(m_tree->document_element());
+}
+
+TKivXmlDocument::~TKivXmlDocument() = default;
+
+TKivXmlDocument* TKivXmlDocument::GetDocument() const {
+    return const_cast<TKivXmlDocument*>(this);
+}
+
+void TKivXmlDocument::LoadFromXml(std::string_view text) {
+    xml::TParseResult parsed = xml::Parse(text);
+    pugi::xml_node root = parsed.tree->document_element();
+    if (std::string_view(root.name()) != ElementName()) {
+        throw EKivXmlError("The root element is " + Quoted(root.name()) + ", not " +
+                           Quoted(ElementName()) + ".");
+    }
+    m_oldTrees.push_back(std::move(m_tree));
+    m_tree = std::move(parsed.tree);
+    m_detached = {};
+    // Identifiers of the previous content must not shadow those of the loaded one.
+    m_numericIds.clear();
+    m_textIds.clear();
+    AssignNode(root);
+
+    // Identifiers handed out later must not collide with those already in the file.
+    pugi::xml_attribute nextId = root.attribute("NextId");
+    std::uint64_t next = 0;
+    if (parsed.maxId > 0 && (!CanonicalNumber(nextId.value(), next) || next < parsed.maxId)) {
+        if (!nextId) {
+            nextId = root.append_attribute("NextId");
+        }
+        nextId.set_value(std::to_string(parsed.maxId).c_str());
+    }
+    AfterLoad();
+    SetModified(true);
+}
+
+std::string TKivXmlDocument::AllocateId() {
+    std::uint64_t last = 0;
+    CanonicalNumber(GetAttribute("NextId"), last);
+    std::string id = std::to_string(last + 1);
+    SetAttribute("NextId", id);
+    return id;
+}
+
+TKivXmlElement* TKivXmlDocument::FindById(std::string_view id) const {
+    std::uint64_t number = 0;
+    if (CanonicalNumber(id, number)) {
+        auto it = m_numericIds.find(number);
+        return it == m_numericIds.end() ? nullptr : it->second;
+    }
+    auto it = m_textIds.find(FoldCase(id));
+    return it == m_textIds.end() ? nullptr : it->second;
+}
+
+void TKivXmlDocument::RegisterId(std::string_view id, TKivXmlElement* element) {
+    std::uint64_t number = 0;
+    if (id.empty()) {
+        return;
+    }
+    if (CanonicalNumber(id, number)) {
+        m_numericIds.try_emplace(number, element);
+    } else {
+        m_textIds.try_emplace(FoldCase(id), element);
+    }
+}
+
+void TKivXmlDocument::Adopt(std::unique_ptr<TKivXmlElement> element) {
+    m_elements.push_back(std::move(element));
+}
+
+void TKivXmlDocument::Detach(pugi::xml_node node) {
+    if (!m_detached) {
+        // A second top-level element: never written, since only the root is.
+        m_detached = m_tree->append_child("detached");
+    }
+    m_detached.append_move(node);
+}
+
+void TKivXmlDocument::LoadFromFile(const std::string& path) {
+    const std::string bytes = ReadWholeFile(path);
+    std::string text;
+    try {
+        text = xml::DecodeToUtf8(bytes);
+        LoadFromXml(text);
+        CheckLoaded();
+    } catch (const xml::EXmlParseError& e) {
+        std::string message = e.what();
+        if (!message.empty() && message.back() == '.') {
+            message.pop_back();
+        }
+        if (e.Offset() >= 0) {
+            auto [line, column] = xml::LineAndColumn(text, e.Offset());
+            message +=
+                " (line " + std::to_string(line) + ", column " + std::to_string(column) + ")";
+        }
+        throw EKivXmlError("Cannot load " + Quoted(path) + ": " + message + ".");
+    } catch (const EKivXmlError& e) {
+        throw EKivXmlError("Cannot load " + Quoted(path) + ": " + e.what());
+    }
+    SetModified(false);
+}
+
+void TKivXmlDocument::SaveToFile(const std::string& path) {
+    try {
+        WriteFileAtomically(path, xml::WithCrLfLines(GetXml()));
+    } catch (const std::exception& e) {
+        throw EKivXmlError(e.what());
+    }
+    SetModified(false);
+}
+
+void TKivXmlDocument::SetModified(bool flag) {
+    if (flag != m_modified) {
+        m_modified = flag;
+        if (OnModifiedChanged) {
+            OnModifiedChanged(*this);
+        }
+    }
+}
+
+// ---- TKivXmlElements ----
+
+void TKivXmlElements::Add(TKivXmlElement* element) {
+    m_items.push_back(element);
+    m_owner->GetDocument()->SetModified(true);
+}
+
+void TKivXmlElements::Remove(TKivXmlElement* element) {
+    // Members are kept in one list; an element that is not in it is in neither index.
+    auto it = std::find(m_items.begin(), m_items.end(), element);
+    if (it == m_items.end()) {
+        throw std::runtime_error("TKivXmlElements.Remove: Element with ID " +
+                                 Quoted(element ? element->Id() : std::string()) +
+                                 " not found in ID index.");
+    }
+    m_items.erase(it);
+    TKivXmlDocument* document = m_owner->GetDocument();
+    document->Detach(element->Node());
+    document->SetModified(true);
+}

@@ -1,0 +1,238 @@
+#pragma once
+// The element layer: typed objects bound to the elements of one retained XML tree. The tree
+// stays the only store of the data, so whatever a loaded file holds is written back.
+
+#include <pugixml.hpp>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+class TKivXmlDocument;
+
+class EKivXmlError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class TKivXmlElement {
+public:
+    TKivXmlElement(const TKivXmlElement&) = delete;
+    TKivXmlElement& operator=(const TKivXmlElement&) = delete;
+    virtual ~TKivXmlElement();
+
+    virtual TKivXmlDocument* GetDocument() const;
+    // Parses a complete XML text into a tree of the element's own and binds to its root.
+    virtual void LoadFromXml(std::string_view text);
+    std::string GetXml() const;
+    // Binds to node and builds the child objects below it.
+    virtual void AssignNode(pugi::xml_node node);
+    // The tag of the class: its name without the leading "T".
+    virtual const char* ElementName() const = 0;
+
+    // Creates an object of class T bound to node or, with no node, to a new element appended
+    // to the owner's element with a freshly allocated "Id".
+    template <class T> static T* Create(TKivXmlElement* owner, pugi::xml_node node = {});
+    // As Create without a node, then sets "Rel" to relation unless it is empty.
+    template <class T> static T* CreateNew(TKivXmlElement* owner, std::string_view relation);
+
+    TKivXmlElement* Owner() const { return m_owner; }
+    pugi::xml_node Node() const { return m_node; }
+    std::string Id() const;
+    const std::string& Text() const { return m_text; }
+
+    // An absent attribute reads as the empty text.
+    std::string GetAttribute(const char* name) const;
+    // Moves the attribute behind all others; the empty value removes it.
+    void SetAttribute(const char* name, std::string_view value);
+    // Throws EKivXmlError when the attribute is absent or not a date-time.
+    double GetDateTimeAttribute(const char* name) const;
+    void SetDateTimeAttribute(const char* name, double value);
+    void SetText(std::string_view value);
+
+protected:
+    explicit TKivXmlElement(TKivXmlElement* owner);
+    // Creates the fixed single children of an element made without a node.
+    virtual void CreateFixedChildren() {}
+
+    // Text and CDATA children of node, joined with one blank.
+    static std::string TextContent(pugi::xml_node node);
+    // Calls visit(child, rel) for every child element that has a "Rel" attribute.
+    template <class F> static void ForEachRelatedChild(pugi::xml_node node, F&& visit);
+    // Binds the single child of relation to child when rel names it; creates it if needed.
+    template <class T>
+    void LoadSingleChild(T*& field, const char* relation, pugi::xml_node child, const char* rel);
+
+private:
+    friend class TKivXmlDocument;
+    void Bind(pugi::xml_node node);
+    void MarkModified();
+
+    TKivXmlElement* m_owner;
+    TKivXmlDocument* m_document;
+    pugi::xml_node m_node;
+    std::string m_text;
+    std::unique_ptr<pugi::xml_document> m_ownTree; // only after LoadFromXml on an element
+};
+
+class TKivXmlDocument : public TKivXmlElement {
+public:
+    ~TKivXmlDocument() override;
+
+    TKivXmlDocument* GetDocument() const override;
+    void LoadFromXml(std::string_view text) override;
+
+    std::string AllocateId();
+    TKivXmlElement* FindById(std::string_view id) const;
+    // Reads a file in any of the encodings a media index comes in. Errors name the file and,
+    // where known, the line and column.
+    void LoadFromFile(const std::string& path);
+    // Writes atomically: a failed save leaves the old file as it was.
+    void SaveToFile(const std::string& path);
+    bool Modified() const { return m_modified; }
+    void SetModified(bool flag);
+
+    std::function<void(TKivXmlDocument&)> OnModifiedChanged;
+
+    // Layer internals used by elements and collections.
+    void RegisterId(std::string_view id, TKivXmlElement* element);
+    void Adopt(std::unique_ptr<TKivXmlElement> element);
+    // Takes a node out of the written tree while keeping it readable for the objects that
+    // still refer to it.
+    void Detach(pugi::xml_node node);
+
+protected:
+    // Parses "<rootName />" as the initial tree.
+    explicit TKivXmlDocument(const char* rootName);
+    // Runs after a successful parse, before Modified is cleared.
+    virtual void AfterLoad() {}
+    // Runs at the end of LoadFromFile; may throw xml::EXmlParseError with the offset of the
+    // offending element, which is reported with the file's name, line and column.
+    virtual void CheckLoaded() const {}
+
+private:
+    std::unique_ptr<pugi::xml_document> m_tree;
+    // Trees replaced by a later load stay alive, so stale objects never read freed memory.
+    std::vector<std::unique_ptr<pugi::xml_document>> m_oldTrees;
+    pugi::xml_node m_detached;
+    std::vector<std::unique_ptr<TKivXmlElement>> m_elements;
+    std::unordered_map<std::uint64_t, TKivXmlElement*> m_numericIds;
+    std::unordered_map<std::string, TKivXmlElement*> m_textIds; // lower-cased keys
+    bool m_modified = false;
+};
+
+// Base of every typed child collection.
+class TKivXmlElements {
+public:
+    TKivXmlElements(TKivXmlElement* owner, const char* relation)
+        : m_owner(owner), m_relation(relation) {}
+    TKivXmlElements(const TKivXmlElements&) = delete;
+    TKivXmlElements& operator=(const TKivXmlElements&) = delete;
+
+    int Count() const { return static_cast<int>(m_items.size()); }
+    TKivXmlElement* Items(int i) const { return m_items.at(static_cast<std::size_t>(i)); }
+    void Add(TKivXmlElement* element);
+    void Remove(TKivXmlElement* element);
+    // Forgets the members without touching their elements, before a reload.
+    void Clear() { m_items.clear(); }
+    const char* Relation() const { return m_relation; }
+
+protected:
+    TKivXmlElement* m_owner;
+    const char* m_relation;
+    std::vector<TKivXmlElement*> m_items;
+};
+
+template <class TMember> class TKivXmlCollection : public TKivXmlElements {
+public:
+    using TKivXmlElements::Add;
+    using TKivXmlElements::TKivXmlElements;
+
+    TMember* Items(int i) const { return static_cast<TMember*>(TKivXmlElements::Items(i)); }
+
+    // A new member element with "Id" and "Rel", appended to the owner's element.
+    TMember* Add() {
+        TMember* member = TKivXmlElement::CreateNew<TMember>(m_owner, m_relation);
+        Add(member);
+        return member;
+    }
+
+    // Loads child as a member when its relation and tag are this collection's.
+    bool LoadChild(pugi::xml_node child, const char* rel) {
+        if (std::string_view(rel) != m_relation ||
+            std::string_view(child.name()) != TMember::kElementName) {
+            return false;
+        }
+        TMember* member = TKivXmlElement::Create<TMember>(m_owner, child);
+        Add(member);
+        member->AssignNode(child);
+        return true;
+    }
+
+    class iterator {
+    public:
+        explicit iterator(std::vector<TKivXmlElement*>::const_iterator it) : m_it(it) {}
+        TMember* operator*() const { return static_cast<TMember*>(*m_it); }
+        iterator& operator++() {
+            ++m_it;
+            return *this;
+        }
+        bool operator==(const iterator&) const = default;
+
+    private:
+        std::vector<TKivXmlElement*>::const_iterator m_it;
+    };
+    iterator begin() const { return iterator(m_items.begin()); }
+    iterator end() const { return iterator(m_items.end()); }
+};
+
+template <class T> T* TKivXmlElement::Create(TKivXmlElement* owner, pugi::xml_node node) {
+    auto object = std::unique_ptr<T>(new T(owner));
+    T* raw = object.get();
+    owner->GetDocument()->Adopt(std::move(object));
+    raw->Bind(node);
+    if (!node) {
+        raw->CreateFixedChildren();
+    }
+    return raw;
+}
+
+template <class T> T* TKivXmlElement::CreateNew(TKivXmlElement* owner, std::string_view relation) {
+    T* raw = Create<T>(owner);
+    if (!relation.empty()) {
+        raw->SetAttribute("Rel", relation);
+    }
+    return raw;
+}
+
+template <class F> void TKivXmlElement::ForEachRelatedChild(pugi::xml_node node, F&& visit) {
+    for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
+        if (child.type() != pugi::node_element) {
+            continue;
+        }
+        pugi::xml_attribute rel = child.attribute("Rel");
+        if (rel) {
+            visit(child, rel.value());
+        }
+    }
+}
+
+template <class T>
+void TKivXmlElement::LoadSingleChild(T*& field, const char* relation, pugi::xml_node child,
+                                     const char* rel) {
+    if (std::string_view(rel) != relation) {
+        return;
+    }
+    if (!field) {
+        field = Create<T>(this, child);
+    } else {
+        // A fixed child made by the constructor takes the loaded element and its identifier.
+        m_document->RegisterId(child.attribute("Id").value(), field);
+    }
+    field->AssignNode(child);
+}

@@ -1,0 +1,15 @@
+#include "Match.h"
+
+void TMatch::AssignNode(pugi::xml_node node) {
+    TKivXmlElement::AssignNode(node);
+    ForEachRelatedChild(node, [this](pugi::xml_node child, const char* rel) {
+        m_situations.LoadChild(child, rel);
+        LoadSingleChild(m_homeTeam, "HomeTeam", child, rel);
+        LoadSingleChild(m_guestTeam, "GuestTeam", child, rel);
+    });
+}
+
+void TMatch::CreateFixedChildren() {
+    m_homeTeam = CreateNew<TTeam>(this, "HomeTeam");
+    m_guestTeam = CreateNew<TTeam>(this, "GuestTeam");
+}

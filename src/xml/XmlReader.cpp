@@ -1,0 +1,267 @@
+#include "XmlReader.h"
+
+#include "XmlEncoding.h"
+#include "XmlError.h"
+
+#include <cstring>
+#include <unordered_set>
+#include <vector>
+
+namespace xml {
+namespace {
+
+bool IsSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+bool IsAllowedChar(char32_t cp) {
+    return cp == 0x9 || cp == 0xA || cp == 0xD || (cp >= 0x20 && cp < 0xD800) ||
+           (cp >= 0xE000 && cp <= 0xFFFD) || (cp >= 0x10000 && cp <= 0x10FFFF);
+}
+
+// Decodes the references of one value; returns false if the value has none.
+// pugixml is run without its own escape handling so that an undefined entity is an error
+// here instead of being taken literally.
+bool DecodeReferences(std::string_view value, std::string& out, std::ptrdiff_t offset) {
+    std::size_t amp = value.find('&');
+    if (amp == std::string_view::npos) {
+        return false;
+    }
+    out.assign(value.substr(0, amp));
+    std::size_t pos = amp;
+    while (pos < value.size()) {
+        if (value[pos] != '&') {
+            std::size_t next = value.find('&', pos);
+            if (next == std::string_view::npos) {
+                next = value.size();
+            }
+            out.append(value.substr(pos, next - pos));
+            pos = next;
+            continue;
+        }
+        std::size_t semi = value.find(';', pos);
+        if (semi == std::string_view::npos || semi - pos > 12) {
+            throw EXmlParseError("\"&\" does not start a reference (write it as \"&amp;\")",
+                                 offset);
+        }
+        std::string_view name = value.substr(pos + 1, semi - pos - 1);
+        if (name == "lt") {
+            out.push_back('<');
+        } else if (name == "gt") {
+            out.push_back('>');
+        } else if (name == "amp") {
+            out.push_back('&');
+        } else if (name == "quot") {
+            out.push_back('"');
+        } else if (name == "apos") {
+            out.push_back('\'');
+        } else if (name.size() >= 2 && name[0] == '#') {
+            const bool hex = name[1] == 'x';
+            std::string_view digits = name.substr(hex ? 2 : 1);
+            char32_t cp = 0;
+            bool ok = !digits.empty() && digits.size() <= 8;
+            for (char c : digits) {
+                int d = -1;
+                if (c >= '0' && c <= '9') {
+                    d = c - '0';
+                } else if (hex && c >= 'a' && c <= 'f') {
+                    d = c - 'a' + 10;
+                } else if (hex && c >= 'A' && c <= 'F') {
+                    d = c - 'A' + 10;
+                }
+                if (d < 0) {
+                    ok = false;
+                    break;
+                }
+                cp = cp * (hex ? 16 : 10) + static_cast<char32_t>(d);
+            }
+            if (!ok || !IsAllowedChar(cp)) {
+                throw EXmlParseError("invalid character reference \"&" + std::string(name) + ";\"",
+                                     offset);
+            }
+            AppendUtf8(out, cp);
+        } else {
+            throw EXmlParseError("undefined entity \"&" + std::string(name) + ";\"", offset);
+        }
+        pos = semi + 1;
+    }
+    return true;
+}
+
+// Collapses inner white space runs and trims; returns false if nothing changes.
+bool NormalizeSpace(std::string_view value, std::string& out) {
+    bool needed = !value.empty() && (IsSpace(value.front()) || IsSpace(value.back()));
+    for (std::size_t i = 0; !needed && i < value.size(); ++i) {
+        char c = value[i];
+        needed =
+            (c != ' ' && IsSpace(c)) || (c == ' ' && i + 1 < value.size() && value[i + 1] == ' ');
+    }
+    if (!needed) {
+        return false;
+    }
+    out.clear();
+    bool pendingBlank = false;
+    for (char c : value) {
+        if (IsSpace(c)) {
+            pendingBlank = !out.empty();
+        } else {
+            if (pendingBlank) {
+                out.push_back(' ');
+                pendingBlank = false;
+            }
+            out.push_back(c);
+        }
+    }
+    return true;
+}
+
+bool ParseCanonicalId(const char* text, std::uint64_t& value) {
+    std::size_t n = std::strlen(text);
+    if (n == 0 || n > 19 || (n > 1 && text[0] == '0')) {
+        return false;
+    }
+    std::uint64_t v = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (text[i] < '0' || text[i] > '9') {
+            return false;
+        }
+        v = v * 10 + static_cast<std::uint64_t>(text[i] - '0');
+    }
+    value = v;
+    return true;
+}
+
+const char* ParseStatusText(pugi::xml_parse_status status) {
+    switch (status) {
+    case pugi::status_no_document_element:
+        return "no root element";
+    case pugi::status_unrecognized_tag:
+        return "unrecognized tag";
+    case pugi::status_bad_pi:
+        return "malformed processing instruction";
+    case pugi::status_bad_comment:
+        return "malformed comment";
+    case pugi::status_bad_cdata:
+        return "malformed CDATA section";
+    case pugi::status_bad_doctype:
+        return "malformed document type declaration";
+    case pugi::status_bad_pcdata:
+        return "malformed character data";
+    case pugi::status_bad_start_element:
+        return "malformed start tag";
+    case pugi::status_bad_attribute:
+        return "malformed attribute";
+    case pugi::status_bad_end_element:
+        return "malformed end tag";
+    case pugi::status_end_element_mismatch:
+        return "end tag does not match its start tag, or the text ends inside an element";
+    case pugi::status_append_invalid_root:
+        return "invalid root";
+    default:
+        return "malformed XML";
+    }
+}
+
+// pugixml accepts an attribute twice; XML does not.
+void CheckUniqueAttributes(pugi::xml_node element) {
+    std::unordered_set<std::string_view> names;
+    for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
+        if (!a.next_attribute() && names.empty()) {
+            return;
+        }
+        if (!names.insert(a.name()).second) {
+            throw EXmlParseError("attribute \"" + std::string(a.name()) + "\" appears twice",
+                                 element.offset_debug());
+        }
+    }
+}
+
+struct TWalkEntry {
+    pugi::xml_node node;
+    bool preserve;
+};
+
+} // namespace
+
+std::pair<int, int> LineAndColumn(std::string_view text, std::ptrdiff_t offset) {
+    int line = 1;
+    int column = 1;
+    const auto end = static_cast<std::size_t>(std::max<std::ptrdiff_t>(0, offset));
+    for (std::size_t i = 0; i < end && i < text.size(); ++i) {
+        if (text[i] == '\n') {
+            ++line;
+            column = 1;
+        } else if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+            ++column;
+        }
+    }
+    return {line, column};
+}
+
+TParseResult Parse(std::string_view text, const TParseOptions& options) {
+    // Fast path: pugixml trims character data and drops white-space-only data itself.
+    // Only a document that may switch normalization off needs the white space kept.
+    const bool mayPreserve = text.find("xml:space") != std::string_view::npos;
+    unsigned flags = pugi::parse_cdata | pugi::parse_eol | pugi::parse_wconv_attribute |
+                     pugi::parse_comments | pugi::parse_pi;
+    flags |= mayPreserve ? pugi::parse_ws_pcdata : pugi::parse_trim_pcdata;
+
+    TParseResult info;
+    info.tree = std::make_unique<pugi::xml_document>();
+    pugi::xml_document& parsed = *info.tree;
+    pugi::xml_parse_result result =
+        parsed.load_buffer(text.data(), text.size(), flags, pugi::encoding_utf8);
+    if (!result) {
+        throw EXmlParseError(ParseStatusText(result.status), result.offset);
+    }
+    if (!parsed.document_element()) {
+        throw EXmlParseError("no root element", 0);
+    }
+
+    std::string scratch;
+    std::string decoded;
+    std::vector<TWalkEntry> stack;
+    stack.push_back({parsed.document_element(), false});
+    while (!stack.empty()) {
+        TWalkEntry entry = stack.back();
+        stack.pop_back();
+        pugi::xml_node element = entry.node;
+        bool preserve = entry.preserve;
+        CheckUniqueAttributes(element);
+        for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
+            if (DecodeReferences(a.value(), decoded, element.offset_debug())) {
+                a.set_value(decoded.c_str());
+            }
+            if (std::strcmp(a.name(), options.idName) == 0) {
+                std::uint64_t id = 0;
+                if (ParseCanonicalId(a.value(), id) && id > info.maxId) {
+                    info.maxId = id;
+                }
+            } else if (std::strcmp(a.name(), "xml:space") == 0) {
+                preserve = std::strcmp(a.value(), "preserve") == 0;
+            }
+        }
+        for (pugi::xml_node child = element.first_child(); child;) {
+            pugi::xml_node next = child.next_sibling();
+            if (child.type() == pugi::node_element) {
+                stack.push_back({child, preserve});
+            } else if (child.type() == pugi::node_pcdata) {
+                std::string_view value = child.value();
+                if (!preserve && NormalizeSpace(value, scratch)) {
+                    value = scratch;
+                }
+                if (value.empty()) {
+                    element.remove_child(child);
+                } else if (DecodeReferences(value, decoded, child.offset_debug())) {
+                    child.set_value(decoded.c_str());
+                } else if (value.data() == scratch.data()) {
+                    child.set_value(scratch.c_str());
+                }
+            }
+            child = next;
+        }
+    }
+    return info;
+}
+
+} // namespace xml

@@ -1,0 +1,36 @@
+#pragma once
+// Parsing a complete XML text into a pugixml tree with the reading rules of media
+// index files: character data normalized, CDATA verbatim, references decoded.
+
+#include <pugixml.hpp>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace xml {
+
+struct TParseResult {
+    std::unique_ptr<pugi::xml_document> tree;
+    // The highest canonical decimal value of the attribute named by TParseOptions::idName
+    // anywhere in the tree; 0 if there is none.
+    std::uint64_t maxId = 0;
+};
+
+struct TParseOptions {
+    const char* idName = "Id";
+};
+
+// Parses UTF-8 text into a new tree.
+// Outside CDATA sections, leading and trailing white space of character data is removed,
+// inner runs of white space become one blank and character data that becomes empty is
+// dropped, except below an element with xml:space="preserve". Throws EXmlParseError,
+// with the byte offset of the fault, for a text that is not well-formed, an undefined
+// entity or a reference to a character that XML does not allow.
+TParseResult Parse(std::string_view text, const TParseOptions& options = {});
+
+// Line and column (both from 1) of a byte offset in text.
+std::pair<int, int> LineAndColumn(std::string_view text, std::ptrdiff_t offset);
+
+} // namespace xml

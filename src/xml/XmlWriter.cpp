@@ -1,0 +1,204 @@
+#include "XmlWriter.h"
+
+#include "XmlEncoding.h"
+
+#include <array>
+#include <charconv>
+#include <vector>
+
+namespace xml {
+namespace {
+
+// Bytes that stop the plain copy loop: markup, quotes, line breaks and non-ASCII.
+constexpr std::array<bool, 256> MakeSpecial(bool attribute) {
+    std::array<bool, 256> t{};
+    t['<'] = t['&'] = true;
+    if (attribute) {
+        t['"'] = t['\t'] = t['\n'] = t['\r'] = true;
+    }
+    for (int c = 127; c < 256; ++c) {
+        t[c] = true;
+    }
+    return t;
+}
+constexpr auto kTextSpecial = MakeSpecial(false);
+constexpr auto kAttributeSpecial = MakeSpecial(true);
+
+void AppendReference(std::string& out, unsigned long code) {
+    char buffer[16];
+    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, code);
+    out.append("&#");
+    out.append(buffer, end);
+    out.push_back(';');
+}
+
+void AppendIndent(std::string& out, int depth) {
+    out.append("\r\n");
+    out.append(static_cast<std::size_t>(2 * depth), ' ');
+}
+
+void AppendCData(std::string& out, std::string_view data) {
+    // "]]>" cannot stand inside one section: split it over two.
+    out.append("<![CDATA[");
+    std::size_t pos = 0;
+    for (std::size_t end; (end = data.find("]]>", pos)) != std::string_view::npos; pos = end + 2) {
+        out.append(data.substr(pos, end + 2 - pos));
+        out.append("]]><![CDATA[");
+    }
+    out.append(data.substr(pos));
+    out.append("]]>");
+}
+
+void AppendStartTag(std::string& out, pugi::xml_node element) {
+    out.push_back('<');
+    out.append(element.name());
+    for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
+        out.push_back(' ');
+        out.append(a.name());
+        out.append("=\"");
+        AppendEscaped(out, a.value(), TEscapeContext::Attribute);
+        out.push_back('"');
+    }
+}
+
+bool IsCharacterData(pugi::xml_node node) {
+    return node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata;
+}
+
+// One open element on the writer's own stack; deep documents cannot overflow the call stack.
+struct TOpenElement {
+    pugi::xml_node element;
+    pugi::xml_node next; // next child to write
+    int depth;
+    bool characterDataSeen;
+};
+
+} // namespace
+
+void AppendEscaped(std::string& out, std::string_view text, TEscapeContext context) {
+    const auto& special = context == TEscapeContext::Attribute ? kAttributeSpecial : kTextSpecial;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t start = pos;
+        while (pos < text.size() && !special[static_cast<unsigned char>(text[pos])]) {
+            ++pos;
+        }
+        out.append(text.substr(start, pos - start));
+        if (pos == text.size()) {
+            break;
+        }
+        switch (text[pos]) {
+        case '<':
+            out.append("&lt;");
+            ++pos;
+            break;
+        case '&':
+            out.append("&amp;");
+            ++pos;
+            break;
+        case '"':
+        case '\t':
+        case '\n':
+        case '\r':
+            AppendReference(out, static_cast<unsigned char>(text[pos]));
+            ++pos;
+            break;
+        default:
+            AppendReference(out, NextCodePoint(text, pos));
+            break;
+        }
+    }
+}
+
+void AppendNode(std::string& out, pugi::xml_node root, bool formatted) {
+    auto writeLeaf = [&](pugi::xml_node node) {
+        switch (node.type()) {
+        case pugi::node_pcdata:
+            AppendEscaped(out, node.value(), TEscapeContext::Text);
+            break;
+        case pugi::node_cdata:
+            AppendCData(out, node.value());
+            break;
+        case pugi::node_comment:
+            out.append("<!--").append(node.value()).append("-->");
+            break;
+        case pugi::node_pi:
+            out.append("<?").append(node.name()).append(" ").append(node.value()).append("?>");
+            break;
+        default:
+            break;
+        }
+    };
+    if (root.type() != pugi::node_element) {
+        writeLeaf(root);
+        return;
+    }
+
+    if (formatted) {
+        out.append("\r\n");
+    }
+    std::vector<TOpenElement> stack;
+    AppendStartTag(out, root);
+    if (!root.first_child()) {
+        out.append("/>");
+        return;
+    }
+    out.push_back('>');
+    stack.push_back({root, root.first_child(), 0, false});
+    while (!stack.empty()) {
+        TOpenElement& top = stack.back();
+        if (!top.next) {
+            if (formatted && !top.characterDataSeen) {
+                AppendIndent(out, top.depth);
+            }
+            out.append("</").append(top.element.name()).push_back('>');
+            stack.pop_back();
+            continue;
+        }
+        pugi::xml_node child = top.next;
+        top.next = child.next_sibling();
+        if (IsCharacterData(child)) {
+            top.characterDataSeen = true;
+        } else if (formatted && !top.characterDataSeen) {
+            AppendIndent(out, top.depth + 1);
+        }
+        if (child.type() != pugi::node_element) {
+            writeLeaf(child);
+            continue;
+        }
+        AppendStartTag(out, child);
+        if (!child.first_child()) {
+            out.append("/>");
+            continue;
+        }
+        out.push_back('>');
+        int depth = top.depth + 1;
+        stack.push_back({child, child.first_child(), depth, false}); // invalidates top
+    }
+}
+
+std::string WithCrLfLines(std::string_view text) {
+    std::string out;
+    if (text.empty()) {
+        return out;
+    }
+    out.reserve(text.size() + text.size() / 16 + 2);
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t end = text.find_first_of("\r\n", pos);
+        if (end == std::string_view::npos) {
+            out.append(text.substr(pos));
+            break;
+        }
+        out.append(text.substr(pos, end - pos));
+        out.append("\r\n");
+        pos = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
+        if (pos == text.size()) {
+            return out;
+        }
+    }
+    out.append("\r\n");
+    return out;
+}
+
+} // namespace xml

@@ -1,0 +1,212 @@
+// The element layer: the writer's lexical form, reading with normalization, identifiers,
+// attributes, texts and collections.
+
+#include "MatchStatFile.h"
+#include "XmlError.h"
+#include "XmlReader.h"
+#include "XmlWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+struct TEscapeCase {
+    const char* input;
+    const char* text;
+    const char* attribute;
+};
+
+class EscapeTest : public ::testing::TestWithParam<TEscapeCase> {};
+
+TEST_P(EscapeTest, EscapesTextAndAttributeValues) {
+    const TEscapeCase& c = GetParam();
+    std::string text;
+    std::string attribute;
+    xml::AppendEscaped(text, c.input, xml::TEscapeContext::Text);
+    xml::AppendEscaped(attribute, c.input, xml::TEscapeContext::Attribute);
+    EXPECT_EQ(text, c.text);
+    EXPECT_EQ(attribute, c.attribute);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, EscapeTest,
+    ::testing::Values(
+        TEscapeCase{"a<b>c", "a&lt;b>c", "a&lt;b>c"},
+        TEscapeCase{"R & D", "R &amp; D", "R &amp; D"},
+        // Every "&" is escaped, so that "R&D;x" and a literal "&lt;" read back as written.
+        TEscapeCase{"R&D;x", "R&amp;D;x", "R&amp;D;x"}, TEscapeCase{"&lt;", "&amp;lt;", "&amp;lt;"},
+        TEscapeCase{"say \"hi\" 'you'", "say \"hi\" 'you'", "say &#34;hi&#34; 'you'"},
+        TEscapeCase{"\xC3\xA9", "&#233;", "&#233;"},
+        TEscapeCase{"\xC3\xA9\xC3\xA9", "&#233;&#233;", "&#233;&#233;"},
+        TEscapeCase{"\xE2\x82\xAC", "&#8364;", "&#8364;"},
+        TEscapeCase{"\xF0\x9F\x98\x80", "&#128512;", "&#128512;"},
+        TEscapeCase{"~\x7F", "~&#127;", "~&#127;"},
+        TEscapeCase{"a\tb\nc\rd", "a\tb\nc\rd", "a&#9;b&#10;c&#13;d"}, TEscapeCase{"", "", ""}));
+
+std::string Write(const char* source, bool formatted = true) {
+    xml::TParseResult parsed = xml::Parse(source);
+    std::string out;
+    xml::AppendNode(out, parsed.tree->document_element(), formatted);
+    return out;
+}
+
+TEST(XmlWriter, IndentsElementsUntilCharacterDataAppears) {
+    EXPECT_EQ(Write("<r/>"), "\r\n<r/>");
+    EXPECT_EQ(Write("<r><a x='1'/><b>text</b></r>"),
+              "\r\n<r>\r\n  <a x=\"1\"/>\r\n  <b>text</b>\r\n</r>");
+    EXPECT_EQ(Write("<r><a><b/></a></r>"), "\r\n<r>\r\n  <a>\r\n    <b/>\r\n  </a>\r\n</r>");
+    // After a text child no more line breaks among the siblings, nor before the end tag.
+    EXPECT_EQ(Write("<r><a>x<b/><c/></a></r>"), "\r\n<r>\r\n  <a>x<b/><c/></a>\r\n</r>");
+    EXPECT_EQ(Write("<r><a><b/>x<c/></a></r>"), "\r\n<r>\r\n  <a>\r\n    <b/>x<c/></a>\r\n</r>");
+    EXPECT_EQ(Write("<r><!--note--><?pi data?><![CDATA[a]]]]><![CDATA[>b]]></r>"),
+              "\r\n<r>\r\n  <!--note-->\r\n  <?pi data?><![CDATA[a]]]]><![CDATA[>b]]></r>");
+    EXPECT_EQ(Write("<r><a>x</a></r>", false), "<r><a>x</a></r>");
+}
+
+TEST(XmlWriter, FileLinesEndWithCrLf) {
+    EXPECT_EQ(xml::WithCrLfLines("\r\n<r>a\nb\rc\r\n</r>"), "\r\n<r>a\r\nb\r\nc\r\n</r>\r\n");
+    EXPECT_EQ(xml::WithCrLfLines("x\n"), "x\r\n");
+}
+
+struct TReadCase {
+    const char* source;
+    const char* written;
+};
+
+class ReadTest : public ::testing::TestWithParam<TReadCase> {};
+
+TEST_P(ReadTest, NormalizesCharacterDataAndDecodesReferences) {
+    EXPECT_EQ(Write(GetParam().source, false), GetParam().written);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ReadTest,
+    ::testing::Values(TReadCase{"<r>  a \n\t b  </r>", "<r>a b</r>"},
+                      TReadCase{"<r>\n  <c/>\n  <d/>\n</r>", "<r><c/><d/></r>"},
+                      TReadCase{"<r>one <c/> two\r\n three</r>", "<r>one<c/>two three</r>"},
+                      TReadCase{"<r><![CDATA[  keep\n  this  ]]></r>",
+                                "<r><![CDATA[  keep\n  this  ]]></r>"},
+                      TReadCase{"<r xml:space=\"preserve\"><c>  a  b </c> </r>",
+                                "<r xml:space=\"preserve\"><c>  a  b </c> </r>"},
+                      TReadCase{"<r>&lt;&amp;&gt;&quot;&apos;&#233;&#xE9;&#128512;</r>",
+                                "<r>&lt;&amp;>\"'&#233;&#233;&#128512;</r>"},
+                      TReadCase{"<r a=\"x&#10;y\" b=\"p\nq\"/>", "<r a=\"x&#10;y\" b=\"p q\"/>"},
+                      TReadCase{"<?xml version=\"1.0\"?><!DOCTYPE r><r/>", "<r/>"}));
+
+struct TBadCase {
+    const char* source;
+    const char* message;
+};
+
+class BadXmlTest : public ::testing::TestWithParam<TBadCase> {};
+
+TEST_P(BadXmlTest, IsRejectedWithAPosition) {
+    try {
+        xml::Parse(GetParam().source);
+        FAIL() << "accepted " << GetParam().source;
+    } catch (const xml::EXmlParseError& e) {
+        EXPECT_NE(std::string(e.what()).find(GetParam().message), std::string::npos) << e.what();
+        EXPECT_GE(e.Offset(), 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BadXmlTest,
+    ::testing::Values(TBadCase{"", "no root element"}, TBadCase{"   \r\n", "no root element"},
+                      TBadCase{"<r><a></r>", "end tag"}, TBadCase{"<r><a>", "end tag"},
+                      TBadCase{"<r>&nbsp;</r>", "undefined entity \"&nbsp;\""},
+                      TBadCase{"<r a=\"R&D;x\"/>", "undefined entity \"&D;\""},
+                      TBadCase{"<r>a & b</r>", "does not start a reference"},
+                      TBadCase{"<r>&#0;</r>", "invalid character reference"},
+                      TBadCase{"<r>&#xD800;</r>", "invalid character reference"},
+                      TBadCase{"<r a='1' b='2' a='2'/>", "attribute \"a\" appears twice"}));
+
+TEST(XmlReader, LineAndColumnCountCharacters) {
+    EXPECT_EQ(xml::LineAndColumn("ab\n\xC3\xA9x", 5), std::make_pair(2, 2));
+}
+
+// ---- identifiers, attributes, texts ----
+
+TEST(KivXmlElement, NewElementsCarryIdThenRelAndAllocateInOrder) {
+    TMatchStatFile document;
+    EXPECT_FALSE(document.Modified());
+    EXPECT_EQ(document.ActorFile()->Id(), "1");
+    EXPECT_EQ(document.SituationFile()->Id(), "2");
+    EXPECT_EQ(document.AllocateId(), "3");
+    EXPECT_EQ(document.AllocateId(), "4");
+    EXPECT_EQ(document.GetAttribute("NextId"), "4");
+    EXPECT_TRUE(document.Modified());
+
+    TMatch* match = document.Matches().Add();
+    EXPECT_EQ(match->GetXml(), "<Match Id=\"5\" Rel=\"Matches\"><Team Id=\"6\" Rel=\"HomeTeam\"/>"
+                               "<Team Id=\"7\" Rel=\"GuestTeam\"/></Match>");
+    EXPECT_EQ(document.FindById("6"), match->HomeTeam());
+    EXPECT_EQ(document.FindById("7"), match->GuestTeam());
+    EXPECT_EQ(document.FindById("8"), nullptr);
+}
+
+TEST(KivXmlElement, SetAttributeMovesTheAttributeLastAndEmptyRemovesIt) {
+    TMatchStatFile document;
+    TMatch* match = document.Matches().Add();
+    match->SetName("a");
+    match->SetResult("1:0");
+    auto startTag = [&] { return match->GetXml().substr(0, match->GetXml().find('>') + 1); };
+    EXPECT_EQ(startTag(), "<Match Id=\"3\" Rel=\"Matches\" Name=\"a\" Result=\"1:0\">");
+    match->SetName("b");
+    EXPECT_EQ(startTag(), "<Match Id=\"3\" Rel=\"Matches\" Result=\"1:0\" Name=\"b\">");
+    match->SetResult("");
+    EXPECT_EQ(startTag(), "<Match Id=\"3\" Rel=\"Matches\" Name=\"b\">");
+    EXPECT_EQ(match->GetAttribute("Result"), "");
+    EXPECT_EQ(match->GetAttribute("Absent"), "");
+}
+
+TEST(KivXmlElement, ModifiedChangesAreReported) {
+    TMatchStatFile document;
+    std::vector<bool> seen;
+    document.OnModifiedChanged = [&](TKivXmlDocument& d) { seen.push_back(d.Modified()); };
+    document.ActorFile()->Teams().Add()->SetText("x");
+    document.SetModified(false);
+    document.SetModified(false);
+    EXPECT_EQ(seen, (std::vector<bool>{true, false}));
+}
+
+TEST(KivXmlElement, SetTextReplacesTheOwnTextAndNeverAChildsText) {
+    TMatchStatFile document;
+    TTeamDscr* team = document.ActorFile()->Teams().Add();
+    team->Players().Add()->SetText("Jonas");
+    team->SetText("Old");
+    team->SetText("New");
+    EXPECT_EQ(team->Text(), "New");
+    EXPECT_EQ(team->GetXml(), "<TeamDscr Id=\"3\" Rel=\"Teams\"><PlayerDscr Id=\"4\" "
+                              "Rel=\"Players\">Jonas</PlayerDscr>New</TeamDscr>");
+}
+
+TEST(KivXmlElements, RemoveDetachesButKeepsTheObjectResolvable) {
+    TMatchStatFile document;
+    TMatch* match = document.Matches().Add();
+    match->SetName("Final");
+    document.Matches().Remove(match);
+    EXPECT_EQ(document.Matches().Count(), 0);
+    EXPECT_EQ(document.FindById(match->Id()), match);
+    EXPECT_EQ(match->Name(), "Final");
+    EXPECT_EQ(document.GetXml().find("Match "), std::string::npos);
+    try {
+        document.Matches().Remove(match);
+        FAIL() << "removed twice";
+    } catch (const std::runtime_error& e) {
+        EXPECT_STREQ(e.what(),
+                     "TKivXmlElements.Remove: Element with ID \"3\" not found in ID index.");
+    }
+}
+
+TEST(KivXmlElement, IdentifiersCompareWithoutLetterCase) {
+    TMatchStatFile document;
+    TMatch* match = document.Matches().Add();
+    match->SetAttribute("Id", "M-7a");
+    document.RegisterId("M-7a", match);
+    EXPECT_EQ(document.FindById("m-7A"), match);
+}
+
+} // namespace

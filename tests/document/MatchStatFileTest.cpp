@@ -1,0 +1,322 @@
+// Media index files: loading, the model's accessors, and saving in the exact file form.
+
+#include "MatchStatFile.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using testsupport::DataPath;
+using testsupport::ReadFile;
+using testsupport::TTempDir;
+using testsupport::WriteFile;
+
+namespace {
+
+const char* const kNewDocument = "\r\n"
+                                 "<MatchStatFile NextId=\"2\">\r\n"
+                                 "  <ActorFile Id=\"1\" Rel=\"ActorFile\"/>\r\n"
+                                 "  <SituationFile Id=\"2\" Rel=\"SituationFile\"/>\r\n"
+                                 "</MatchStatFile>\r\n";
+
+class MatchStatFileTest : public ::testing::Test {
+protected:
+    std::unique_ptr<TMatchStatFile> LoadText(const std::string& bytes,
+                                             TDateTimeCheck check = TDateTimeCheck::Strict) {
+        const std::string path = m_dir.File("in.vmi");
+        WriteFile(path, bytes);
+        auto document = std::make_unique<TMatchStatFile>();
+        document->LoadFromFile(path, check);
+        return document;
+    }
+    std::string SaveText(TMatchStatFile& document) {
+        const std::string path = m_dir.File("out.vmi");
+        document.SaveToFile(path);
+        return ReadFile(path);
+    }
+    TSituation* Situation(TMatchStatFile& document, const char* id) {
+        return dynamic_cast<TSituation*>(document.FindById(id));
+    }
+
+    TTempDir m_dir;
+};
+
+TEST_F(MatchStatFileTest, NewDocumentIsFiveLines) {
+    TMatchStatFile document;
+    EXPECT_EQ(SaveText(document), kNewDocument);
+    EXPECT_FALSE(document.Modified());
+}
+
+TEST_F(MatchStatFileTest, FixtureRoundTripsByteForByte) {
+    const std::string original = ReadFile(DataPath("roundtrip.vmi"));
+    auto document = LoadText(original);
+    EXPECT_FALSE(document->Modified());
+    EXPECT_EQ(SaveText(*document), original);
+}
+
+TEST_F(MatchStatFileTest, FixtureLoadsThroughTheRelations) {
+    auto document = LoadText(ReadFile(DataPath("roundtrip.vmi")));
+    ASSERT_EQ(document->ActorFile()->Teams().Count(), 2);
+    EXPECT_EQ(document->ActorFile()->Teams().Items(0)->Text(), "FC Northbridge");
+    EXPECT_EQ(document->ActorFile()->Teams().Items(0)->Players().Items(0)->Text(), "Jonas Berg");
+    const TQuestionDscr* outcome =
+        document->SituationFile()->Situations().Items(0)->Questions().Items(0);
+    EXPECT_EQ(outcome->Answers().Count(), 2);
+    EXPECT_EQ(document->Queries().Count(), 1);
+
+    ASSERT_EQ(document->Matches().Count(), 1);
+    TMatch* match = document->Matches().Items(0);
+    EXPECT_EQ(match->Name(), "FC Northbridge - Riverside United");
+    EXPECT_EQ(match->VideoFilename(), "D:\\Video\\final.avi");
+    EXPECT_EQ(match->HomeTeam()->Text(), "FC Northbridge");
+    EXPECT_EQ(match->GuestTeam()->Players().Count(), 0);
+    ASSERT_EQ(match->Situations().Count(), 3);
+
+    TSituation* first = match->Situations().Items(0);
+    EXPECT_EQ(first->Text(), "Attack");
+    EXPECT_EQ(first->Team(), match->HomeTeam());
+    EXPECT_EQ(first->Questions().Items(0)->AnswersText(), "Goal & Shot wide");
+    EXPECT_EQ(first->Note(), "First line\nsecond line & <more>");
+
+    // An "Answer" under the plural relation is not an answer; an empty "Note" element
+    // leaves the note to the attribute.
+    TSituation* second = match->Situations().Items(1);
+    EXPECT_EQ(second->Questions().Items(0)->Answers().Count(), 0);
+    EXPECT_EQ(second->Questions().Items(0)->AnswersText(), "");
+    EXPECT_EQ(second->Note(), "older note");
+    EXPECT_EQ(match->Situations().Items(2)->Questions().Count(), 0);
+
+    const TPresentation* presentation = document->Presentations().Items(0);
+    EXPECT_EQ(presentation->Text(), "Highlights");
+    EXPECT_EQ(presentation->Description(), "For Monday");
+    EXPECT_EQ(presentation->Scenes().Items(0)->Situation(), first);
+    EXPECT_EQ(presentation->Scenes().Items(1)->Situation(), nullptr);
+}
+
+TEST_F(MatchStatFileTest, EveryValueSurvivesSaveAndLoad) {
+    const std::vector<std::string> values = {"R&D;x",
+                                             "&lt;",
+                                             "a<b>c",
+                                             "quote \" and '",
+                                             "caf\xC3\xA9 \xC3\xBC\xC3\x9F",
+                                             "\xF0\x9F\x98\x80 beyond the basic plane",
+                                             "&amp;",
+                                             "]]>",
+                                             "100% & more;"};
+    const std::vector<std::string> notes = {"line one\nline two\n\nline four", "a ]]> b ]]>",
+                                            "  indented\ttab  ", "caf\xC3\xA9 & <b>"};
+    TMatchStatFile document;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        TMatch* match = document.Matches().Add();
+        match->SetName(values[i]);
+        match->SetVideoFilename("tab\there\nand line");
+        match->SetDateTime(38934.5);
+        TSituation* situation = match->Situations().Add();
+        situation->SetText(values[i]);
+        situation->SetStartingTime(38934.5);
+        situation->SetEndingTime(38934.6);
+        situation->SetNote(notes[i % notes.size()]);
+    }
+    const std::string path = m_dir.File("values.vmi");
+    document.SaveToFile(path);
+    TMatchStatFile loaded;
+    loaded.LoadFromFile(path);
+    ASSERT_EQ(loaded.Matches().Count(), static_cast<int>(values.size()));
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        TMatch* match = loaded.Matches().Items(static_cast<int>(i));
+        EXPECT_EQ(match->Name(), values[i]);
+        EXPECT_EQ(match->VideoFilename(), "tab\there\nand line");
+        EXPECT_EQ(match->Situations().Items(0)->Text(), values[i]);
+        EXPECT_EQ(match->Situations().Items(0)->Note(), notes[i % notes.size()]);
+    }
+    // Saved again, the file is the same.
+    const std::string again = m_dir.File("again.vmi");
+    loaded.SaveToFile(again);
+    EXPECT_EQ(ReadFile(again), ReadFile(path));
+}
+
+TEST_F(MatchStatFileTest, NoteForms) {
+    auto document =
+        LoadText("<MatchStatFile><Match Id='1' Rel='Matches' DateTime='1-1-2006'>"
+                 "<Situation Id='2' Rel='Situations' StartingTime='1-1-2006' EndingTime='1-1-2006'>"
+                 "<Note>plain text</Note></Situation>"
+                 "<Situation Id='3' Rel='Situations' StartingTime='1-1-2006' EndingTime='1-1-2006' "
+                 "Note='attr'>"
+                 "<Note/></Situation></Match></MatchStatFile>");
+    TSituation* text = Situation(*document, "2");
+    TSituation* empty = Situation(*document, "3");
+    EXPECT_EQ(text->Note(), "plain text");
+    EXPECT_EQ(empty->Note(), "attr");
+    // Setting a note where the element has no CDATA yet makes the new note the one read.
+    empty->SetNote("new");
+    EXPECT_EQ(empty->Note(), "new");
+    text->SetNote("replaced");
+    EXPECT_EQ(text->Note(), "replaced");
+    EXPECT_EQ(text->GetXml().find("plain text"), std::string::npos);
+}
+
+TEST_F(MatchStatFileTest, SingleChildrenAreRecognisedByRelationAlone) {
+    auto document = LoadText("<MatchStatFile><Match Id='5' Rel='Matches' DateTime='1-1-2006'>"
+                             "<Squad Id='6' Rel='HomeTeam'>Home</Squad>"
+                             "<Team Id='7' Rel='Guests'>Not loaded</Team>"
+                             "<Situation Id='8' Rel='situations' StartingTime='x' EndingTime='y'/>"
+                             "</Match></MatchStatFile>");
+    TMatch* match = document->Matches().Items(0);
+    ASSERT_NE(match->HomeTeam(), nullptr);
+    EXPECT_EQ(match->HomeTeam()->Text(), "Home");
+    EXPECT_EQ(match->GuestTeam(), nullptr);
+    EXPECT_EQ(match->Situations().Count(), 0); // relation names are case-sensitive
+}
+
+TEST_F(MatchStatFileTest, MissingCataloguesAreCreatedAndNextIdIsRaised) {
+    auto document =
+        LoadText("<MatchStatFile NextId='3'><Query Id='40' Rel='Queries'/></MatchStatFile>");
+    ASSERT_NE(document->ActorFile(), nullptr);
+    ASSERT_NE(document->SituationFile(), nullptr);
+    EXPECT_EQ(document->ActorFile()->Id(), "41");
+    EXPECT_EQ(document->SituationFile()->Id(), "42");
+    EXPECT_EQ(document->ActorFile()->Teams().Add()->Id(), "43");
+    EXPECT_EQ(
+        SaveText(*document),
+        "\r\n<MatchStatFile NextId=\"43\">\r\n  <Query Id=\"40\" Rel=\"Queries\"/>\r\n"
+        "  <ActorFile Id=\"41\" Rel=\"ActorFile\">\r\n    <TeamDscr Id=\"43\" Rel=\"Teams\"/>\r\n"
+        "  </ActorFile>\r\n  <SituationFile Id=\"42\" Rel=\"SituationFile\"/>\r\n"
+        "</MatchStatFile>\r\n");
+}
+
+TEST_F(MatchStatFileTest, LoadedIdentifiersAreNotShadowedByTheConstructorsOnes) {
+    auto document = LoadText("<MatchStatFile NextId='9'><ActorFile Id='8' Rel='ActorFile'/>"
+                             "<SituationFile Id='9' Rel='SituationFile'/>"
+                             "<Presentation Id='1' Rel='Presentations'>P</Presentation>"
+                             "</MatchStatFile>");
+    EXPECT_EQ(document->FindById("1"), document->Presentations().Items(0));
+    EXPECT_EQ(document->FindById("8"), document->ActorFile());
+}
+
+TEST_F(MatchStatFileTest, ReferencesOfTheWrongClassAreTypeErrors) {
+    auto document =
+        LoadText("<MatchStatFile><Match Id='1' Rel='Matches' DateTime='1-1-2006'>"
+                 "<Situation Id='2' Rel='Situations' TeamId='2' StartingTime='1-1-2006' "
+                 "EndingTime='1-1-2006'/></Match>"
+                 "<Presentation Id='3' Rel='Presentations'><Scene Id='4' Rel='Scenes' "
+                 "SituationId='1'/></Presentation></MatchStatFile>");
+    EXPECT_THROW(Situation(*document, "2")->Team(), std::runtime_error);
+    EXPECT_THROW(document->Presentations().Items(0)->Scenes().Items(0)->Situation(),
+                 std::runtime_error);
+}
+
+TEST_F(MatchStatFileTest, TeamNamesLoseOuterBlanksOnReload) {
+    TMatchStatFile document;
+    document.ActorFile()->Teams().Add()->SetText("  Padded   Name ");
+    const std::string path = m_dir.File("blanks.vmi");
+    document.SaveToFile(path);
+    TMatchStatFile loaded;
+    loaded.LoadFromFile(path);
+    EXPECT_EQ(loaded.ActorFile()->Teams().Items(0)->Text(), "Padded Name");
+}
+
+struct TEncodingCase {
+    std::string bytes;
+    std::string name;
+};
+
+TEST_F(MatchStatFileTest, EncodingsFollowMarkDeclarationOrContent) {
+    const std::string body = "<MatchStatFile><ActorFile Id='1' Rel='ActorFile'><TeamDscr Id='2' "
+                             "Rel='Teams'>Caf\xE9</TeamDscr></ActorFile></MatchStatFile>";
+    std::string utf16 = "\xFF\xFE";
+    for (unsigned char c : std::string("<MatchStatFile><ActorFile Id='1' Rel='ActorFile'><TeamDscr "
+                                       "Id='2' Rel='Teams'>Caf"))
+        utf16 += std::string{static_cast<char>(c), '\0'};
+    utf16 += std::string("\xE9\0", 2);
+    for (unsigned char c : std::string("</TeamDscr></ActorFile></MatchStatFile>"))
+        utf16 += std::string{static_cast<char>(c), '\0'};
+    const std::vector<TEncodingCase> cases = {
+        {body, "windows-1252 fallback"},
+        {"<?xml version='1.0' encoding='ISO-8859-1'?>" + body, "declared Latin-1"},
+        {"\xEF\xBB\xBF<MatchStatFile><ActorFile Id='1' Rel='ActorFile'><TeamDscr Id='2' "
+         "Rel='Teams'>Caf\xC3\xA9</TeamDscr></ActorFile></MatchStatFile>",
+         "UTF-8 with mark"},
+        {"<MatchStatFile><ActorFile Id='1' Rel='ActorFile'><TeamDscr Id='2' "
+         "Rel='Teams'>Caf&#233;</TeamDscr></ActorFile></MatchStatFile>",
+         "reference"},
+        {utf16, "UTF-16 with mark"},
+    };
+    for (const TEncodingCase& c : cases) {
+        auto document = LoadText(c.bytes);
+        EXPECT_EQ(document->ActorFile()->Teams().Items(0)->Text(), "Caf\xC3\xA9") << c.name;
+    }
+}
+
+struct TMalformedCase {
+    std::string name;
+    std::string bytes;
+    std::string message;
+};
+
+TEST_F(MatchStatFileTest, MalformedFilesFailWithTheFileAndPosition) {
+    const std::vector<TMalformedCase> cases = {
+        {"empty", "", "no root element"},
+        {"binary", std::string("\x00\x01\x02\xFF\xFE\x89PNG\r\n\x1A", 12), ""},
+        {"truncated", "<MatchStatFile>\r\n  <ActorFile Id=\"1\" Rel=\"ActorFile\">\r\n  <Team",
+         "line 3"},
+        {"undefined entity",
+         "<MatchStatFile>\r\n<Query Id='1' Rel='Queries'>&copy;</Query></MatchStatFile>",
+         "undefined entity \"&copy;\" (line 2"},
+        {"other root", "<Other/>", "The root element is \"Other\", not \"MatchStatFile\"."},
+        {"encoding", "<?xml version='1.0' encoding='EBCDIC'?><MatchStatFile/>",
+         "unsupported encoding"},
+        {"missing date-time",
+         "<MatchStatFile>\r\n<Match Id='1' Rel='Matches' DateTime='1-1-2006'>\r\n"
+         "<Situation Id='7' Rel='Situations' StartingTime='1-1-2006'/></Match></MatchStatFile>",
+         "Attribute named \"EndingTime\" in element with id \"7\" is not a datetime (line 3, "
+         "column 1)."},
+    };
+    for (const TMalformedCase& c : cases) {
+        try {
+            LoadText(c.bytes);
+            ADD_FAILURE() << c.name << " loaded";
+        } catch (const EKivXmlError& e) {
+            const std::string message = e.what();
+            EXPECT_NE(message.find(m_dir.File("in.vmi")), std::string::npos)
+                << c.name << ": " << message;
+            EXPECT_NE(message.find(c.message), std::string::npos) << c.name << ": " << message;
+        }
+    }
+    EXPECT_THROW(TMatchStatFile().LoadFromFile(m_dir.File("absent.vmi")), EKivXmlError);
+}
+
+TEST_F(MatchStatFileTest, LenientLoadDefersDateTimeErrorsToTheReader) {
+    auto document = LoadText("<MatchStatFile><Match Id='1' Rel='Matches'/></MatchStatFile>",
+                             TDateTimeCheck::Lenient);
+    EXPECT_THROW(document->Matches().Items(0)->DateTime(), EKivXmlError);
+}
+
+TEST_F(MatchStatFileTest, FailedSaveNamesThePathAndLeavesNoTrace) {
+    TMatchStatFile document;
+    document.ActorFile()->Teams().Add();
+    const std::string blocked = m_dir.File("file") + "/sub.vmi";
+    WriteFile(m_dir.File("file"), "x");
+    try {
+        document.SaveToFile(blocked);
+        FAIL() << "saved";
+    } catch (const EKivXmlError& e) {
+        EXPECT_NE(std::string(e.what()).find(blocked), std::string::npos) << e.what();
+    }
+    EXPECT_TRUE(document.Modified());
+
+    // A save over an existing file replaces it whole and leaves no temporary file behind.
+    const std::string target = m_dir.File("target.vmi");
+    WriteFile(target, "old");
+    document.SaveToFile(target);
+    EXPECT_EQ(ReadFile(target).substr(0, 16), "\r\n<MatchStatFile");
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(m_dir.Path())) {
+        (void)entry;
+        ++files;
+    }
+    EXPECT_EQ(files, 2);
+    EXPECT_THROW(document.SaveToFile(m_dir.Path()), EKivXmlError);
+}
+
+} // namespace

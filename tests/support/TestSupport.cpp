@@ -9,7 +9,7 @@ namespace testsupport {
 
 std::string DataPath(const std::string& name) {
     const char* dir = std::getenv("CLIPWISE_TEST_DATA");
-    return std::string(dir ? dir : "tests/data") + "/" + name;
+    return std::string(dir ? dir : CLIPWISE_TEST_DATA_DIR) + "/" + name;
 }
 
 std::string ReadFile(const std::string& path) {

@@ -204,3 +204,139 @@ public:
                                                                IMediaView* view) = 0;
     virtual std::shared_ptr<IMediaController> CreateControllerForView(IMediaView* view) = 0;
 };
+
+// ---------------------------------------------------------------------------------------------
+// Questions to the user and file dialogs
+// ---------------------------------------------------------------------------------------------
+
+// The kind of a question: it decides the icon and the caption.
+enum class TQuestionKind { Confirmation, Warning, Information };
+// The buttons a question offers.
+enum class TQuestionButtons { Ok, YesNo, YesNoCancel };
+// The button chosen. Closing a question answers Cancel, or No where there is no Cancel, or Ok
+// where Ok is the only button.
+enum class TQuestionAnswer { Ok, Yes, No, Cancel };
+
+// Modal questions with a fixed text and modal file dialogs. Injected wherever the user is
+// asked something, so that tests can answer from a script.
+class IUserQuestions {
+public:
+    virtual ~IUserQuestions() = default;
+    virtual TQuestionAnswer Ask(TQuestionKind kind, const QString& text,
+                                TQuestionButtons buttons) = 0;
+    // Both answer the chosen file's full path, or the empty text when cancelled. The filter
+    // has the form "description|pattern|description|pattern" and may be empty; the default
+    // extension, without a dot, is added to a name typed without one.
+    virtual QString OpenFileDialog(const QString& title, const QString& filter,
+                                   const QString& defaultExtension, const QString& fileName) = 0;
+    virtual QString SaveFileDialog(const QString& title, const QString& filter,
+                                   const QString& defaultExtension, const QString& fileName) = 0;
+};
+
+// ---------------------------------------------------------------------------------------------
+// Repository and history
+// ---------------------------------------------------------------------------------------------
+
+class TMatchStatFile;
+class TSituation;
+class IRepositoryController;
+class IHistoryController;
+
+// Optional agents of the repository controller and their factories. Nothing in this system
+// implements them, so they stay declared only; the controller holds none of them.
+class IPresentationAgent;
+class IAddClipToPresentationAgent;
+class IMatchAgent;
+class IPresentationFactory;
+class IAddClipToPresentationFactory;
+class IMatchFactory;
+
+// The one open media index with its file name and state: 0 nothing created or loaded yet,
+// 1 new and never saved, 2 loaded from or saved to its file name.
+class IRepositoryModel {
+public:
+    virtual ~IRepositoryModel() = default;
+    virtual void NewDocument(const QString& name) = 0;
+    virtual void Open(const QString& path) = 0;
+    virtual void Save() = 0;
+    virtual void SaveAs(const QString& path) = 0;
+    virtual void Close() = 0;
+    virtual void Import(const QString& path) = 0;
+    // The open document, owned by the model; none when nothing is open.
+    virtual TMatchStatFile* GetDocument() = 0;
+    virtual bool IsModified() = 0;
+    virtual QString GetFileName() = 0;
+    virtual int GetState() = 0;
+    // The controller owns the model; the model keeps a plain back reference.
+    virtual void SetController(IRepositoryController* controller) = 0;
+};
+
+// The document commands with their questions, and the hub through which every other object
+// reaches the options, the About facts and the open document.
+class IRepositoryController {
+public:
+    virtual ~IRepositoryController() = default;
+    virtual void Import() = 0;
+    virtual int ShowOptions() = 0;
+    virtual void ShowAbout() = 0;
+    virtual void NewDocument() = 0;
+    virtual void Open() = 0;
+    // Opens without a dialog and without asking about unsaved changes.
+    virtual void OpenFile(const QString& path) = 0;
+    virtual void Save() = 0;
+    virtual void SaveAs() = 0;
+    virtual bool CloseDocument() = 0;
+    virtual void OpenLastOrNew() = 0;
+    virtual bool OpenFromCommandLine() = 0;
+    virtual TMatchStatFile* GetDocument() = 0;
+    virtual std::shared_ptr<IOptionsModel> GetOptionsModel() = 0;
+    virtual QString GetProductName() = 0;
+    virtual std::shared_ptr<IAboutController> GetAboutController() = 0;
+    // Throws "No AddClipToPresentationAgent available." without an add-clip agent.
+    virtual int AddClipToPresentation(TSituation* situation) = 0;
+    virtual std::shared_ptr<IPresentationAgent> GetPresentationAgent() = 0;
+    virtual std::shared_ptr<IMatchAgent> GetMatchAgent() = 0;
+};
+
+class IRepositoryFactory {
+public:
+    virtual ~IRepositoryFactory() = default;
+    virtual std::shared_ptr<IRepositoryController> CreateController() = 0;
+};
+
+// The recently used files, most recent first.
+class IHistoryModel {
+public:
+    virtual ~IHistoryModel() = default;
+    virtual void Add(const QString& path) = 0;
+    virtual int Count() = 0;
+    virtual QString Get(int index) = 0;
+};
+
+class IHistoryController {
+public:
+    virtual ~IHistoryController() = default;
+    virtual void Add(const QString& path) = 0;
+    virtual void Open(const QString& path) = 0;
+    // Opens the most recent file; false when the list is empty.
+    virtual bool OpenMostRecent() = 0;
+};
+
+// A menu of the recently used files; a widget, so it takes part through a plain pointer.
+class IHistoryView {
+public:
+    virtual ~IHistoryView() = default;
+    virtual void Refresh(IHistoryModel& model) = 0;
+    // The controller outlives its views' use of it; the view does not own it.
+    virtual void SetController(IHistoryController* controller) = 0;
+};
+
+class IHistoryFactory {
+public:
+    virtual ~IHistoryFactory() = default;
+    // The repository controller owns what this creates, hence the plain pointer; the second
+    // view may be none.
+    virtual std::shared_ptr<IHistoryController> CreateController(IRepositoryController* controller,
+                                                                 IHistoryView* firstView,
+                                                                 IHistoryView* secondView) = 0;
+};

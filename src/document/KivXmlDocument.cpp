@@ -64,16 +64,25 @@ std::string TKivXmlElement::TextContent(pugi::xml_node node) {
 namespace {
 
 std::string ReadWholeFile(const std::string& path) {
+    auto fail = [&] {
+        return EKivXmlError("Cannot read " + Quoted(path) + ": " + std::strerror(errno) + ".");
+    };
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        throw EKivXmlError("Cannot read " + Quoted(path) + ": " + std::strerror(errno) + ".");
+        throw fail();
     }
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad()) {
-        throw EKivXmlError("Cannot read " + Quoted(path) + ": " + std::strerror(errno) + ".");
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    if (size < 0) {
+        throw fail();
     }
-    return std::move(bytes).str();
+    in.seekg(0, std::ios::beg);
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    in.read(bytes.data(), size);
+    if (in.gcount() != size) {
+        throw fail();
+    }
+    return bytes;
 }
 
 } // namespace
@@ -107,9 +116,10 @@ void TKivXmlElement::AssignNode(pugi::xml_node node) {
 }
 
 void TKivXmlElement::LoadFromXml(std::string_view text) {
-    xml::TParseResult parsed = xml::Parse(text);
-    m_ownTree = std::move(parsed.tree);
-    AssignNode(m_ownTree->document_element());
+    xml::TParseResult parsed = xml::Parse(std::string(text));
+    pugi::xml_node root = parsed.tree->document.document_element();
+    m_document->KeepTree(std::move(parsed.tree));
+    AssignNode(root);
     MarkModified();
 }
 
@@ -168,9 +178,9 @@ void TKivXmlElement::MarkModified() {
 
 TKivXmlDocument::TKivXmlDocument(const char* rootName) : TKivXmlElement(nullptr) {
     m_document = this;
-    m_tree = std::make_unique<pugi::xml_document>();
-    m_tree->append_child(rootName);
-    TKivXmlElement::AssignNode(m_tree->document_element());
+    m_tree = std::make_unique<xml::TXmlTree>();
+    m_tree->document.append_child(rootName);
+    TKivXmlElement::AssignNode(m_tree->document.document_element());
 }
 
 TKivXmlDocument::~TKivXmlDocument() = default;
@@ -180,17 +190,23 @@ TKivXmlDocument* TKivXmlDocument::GetDocument() const {
 }
 
 void TKivXmlDocument::LoadFromXml(std::string_view text) {
-    xml::TParseResult parsed = xml::Parse(text);
-    pugi::xml_node root = parsed.tree->document_element();
+    LoadText(std::string(text));
+}
+
+void TKivXmlDocument::LoadText(std::string text) {
+    xml::TParseResult parsed = xml::Parse(std::move(text));
+    pugi::xml_node root = parsed.tree->document.document_element();
     if (std::string_view(root.name()) != ElementName()) {
         throw EKivXmlError("The root element is " + Quoted(root.name()) + ", not " +
                            Quoted(ElementName()) + ".");
     }
-    m_oldTrees.push_back(std::move(m_tree));
+    m_sizeHint = parsed.tree->buffer.size();
+    KeepTree(std::move(m_tree));
     m_tree = std::move(parsed.tree);
     m_detached = {};
     // Identifiers of the previous content must not shadow those of the loaded one.
-    m_numericIds.clear();
+    m_denseIds.clear();
+    m_sparseIds.clear();
     m_textIds.clear();
     AssignNode(root);
 
@@ -215,11 +231,18 @@ std::string TKivXmlDocument::AllocateId() {
     return id;
 }
 
+TKivXmlElement* TKivXmlDocument::FindNumericId(std::uint64_t id) const {
+    if (id < m_denseIds.size() && m_denseIds[id]) {
+        return m_denseIds[id];
+    }
+    auto it = m_sparseIds.find(id);
+    return it == m_sparseIds.end() ? nullptr : it->second;
+}
+
 TKivXmlElement* TKivXmlDocument::FindById(std::string_view id) const {
     std::uint64_t number = 0;
     if (CanonicalNumber(id, number)) {
-        auto it = m_numericIds.find(number);
-        return it == m_numericIds.end() ? nullptr : it->second;
+        return FindNumericId(number);
     }
     auto it = m_textIds.find(FoldCase(id));
     return it == m_textIds.end() ? nullptr : it->second;
@@ -230,10 +253,22 @@ void TKivXmlDocument::RegisterId(std::string_view id, TKivXmlElement* element) {
     if (id.empty()) {
         return;
     }
-    if (CanonicalNumber(id, number)) {
-        m_numericIds.try_emplace(number, element);
-    } else {
+    if (!CanonicalNumber(id, number)) {
         m_textIds.try_emplace(FoldCase(id), element);
+        return;
+    }
+    if (FindNumericId(number)) {
+        return; // the first element registered under an identifier keeps it
+    }
+    // Dense while the vector stays within a small multiple of the elements it indexes.
+    const std::uint64_t denseLimit = std::max<std::uint64_t>(65536, 8 * m_elements.size());
+    if (number < denseLimit) {
+        if (number >= m_denseIds.size()) {
+            m_denseIds.resize(std::max<std::size_t>(number + 1, 2 * m_denseIds.size()));
+        }
+        m_denseIds[number] = element;
+    } else {
+        m_sparseIds.emplace(number, element);
     }
 }
 
@@ -241,20 +276,21 @@ void TKivXmlDocument::Adopt(std::unique_ptr<TKivXmlElement> element) {
     m_elements.push_back(std::move(element));
 }
 
+void TKivXmlDocument::KeepTree(std::unique_ptr<xml::TXmlTree> tree) {
+    m_keptTrees.push_back(std::move(tree));
+}
+
 void TKivXmlDocument::Detach(pugi::xml_node node) {
     if (!m_detached) {
         // A second top-level element: never written, since only the root is.
-        m_detached = m_tree->append_child("detached");
+        m_detached = m_tree->document.append_child("detached");
     }
     m_detached.append_move(node);
 }
 
 void TKivXmlDocument::LoadFromFile(const std::string& path) {
-    const std::string bytes = ReadWholeFile(path);
-    std::string text;
     try {
-        text = xml::DecodeToUtf8(bytes);
-        LoadFromXml(text);
+        LoadText(xml::DecodeToUtf8(ReadWholeFile(path)));
         CheckLoaded();
     } catch (const xml::EXmlParseError& e) {
         std::string message = e.what();
@@ -262,23 +298,37 @@ void TKivXmlDocument::LoadFromFile(const std::string& path) {
             message.pop_back();
         }
         if (e.Offset() >= 0) {
-            auto [line, column] = xml::LineAndColumn(text, e.Offset());
-            message +=
-                " (line " + std::to_string(line) + ", column " + std::to_string(column) + ")";
+            // The parser worked in place on its copy; the position is read from a fresh one.
+            try {
+                auto [line, column] =
+                    xml::LineAndColumn(xml::DecodeToUtf8(ReadWholeFile(path)), e.Offset());
+                message +=
+                    " (line " + std::to_string(line) + ", column " + std::to_string(column) + ")";
+            } catch (const std::exception&) {
+            }
         }
         throw EKivXmlError("Cannot load " + Quoted(path) + ": " + message + ".");
     } catch (const EKivXmlError& e) {
-        throw EKivXmlError("Cannot load " + Quoted(path) + ": " + e.what());
+        const std::string message = e.what();
+        if (message.rfind("Cannot read ", 0) == 0) {
+            throw;
+        }
+        throw EKivXmlError("Cannot load " + Quoted(path) + ": " + message);
     }
     SetModified(false);
 }
 
 void TKivXmlDocument::SaveToFile(const std::string& path) {
+    std::string text;
+    text.reserve(m_sizeHint + m_sizeHint / 8 + 256);
+    xml::AppendNode(text, Node(), true, xml::TLineBreaks::CrLf);
+    text.append("\r\n");
     try {
-        WriteFileAtomically(path, xml::WithCrLfLines(GetXml()));
+        WriteFileAtomically(path, text);
     } catch (const std::exception& e) {
         throw EKivXmlError(e.what());
     }
+    m_sizeHint = text.size();
     SetModified(false);
 }
 

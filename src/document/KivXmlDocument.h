@@ -4,6 +4,10 @@
 
 #include <pugixml.hpp>
 
+namespace xml {
+struct TXmlTree;
+}
+
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -77,7 +81,6 @@ private:
     TKivXmlDocument* m_document;
     pugi::xml_node m_node;
     std::string m_text;
-    std::unique_ptr<pugi::xml_document> m_ownTree; // only after LoadFromXml on an element
 };
 
 class TKivXmlDocument : public TKivXmlElement {
@@ -102,12 +105,15 @@ public:
     // Layer internals used by elements and collections.
     void RegisterId(std::string_view id, TKivXmlElement* element);
     void Adopt(std::unique_ptr<TKivXmlElement> element);
+    // Keeps a tree alive for as long as the document: the tree of a load that replaced it,
+    // or one that an element loaded on its own.
+    void KeepTree(std::unique_ptr<xml::TXmlTree> tree);
     // Takes a node out of the written tree while keeping it readable for the objects that
     // still refer to it.
     void Detach(pugi::xml_node node);
 
 protected:
-    // Parses "<rootName />" as the initial tree.
+    // Starts with the tree of "<rootName />".
     explicit TKivXmlDocument(const char* rootName);
     // Runs after a successful parse, before Modified is cleared.
     virtual void AfterLoad() {}
@@ -116,13 +122,19 @@ protected:
     virtual void CheckLoaded() const {}
 
 private:
-    std::unique_ptr<pugi::xml_document> m_tree;
-    // Trees replaced by a later load stay alive, so stale objects never read freed memory.
-    std::vector<std::unique_ptr<pugi::xml_document>> m_oldTrees;
+    void LoadText(std::string text);
+    TKivXmlElement* FindNumericId(std::uint64_t id) const;
+
+    std::unique_ptr<xml::TXmlTree> m_tree;
+    std::vector<std::unique_ptr<xml::TXmlTree>> m_keptTrees;
     pugi::xml_node m_detached;
     std::vector<std::unique_ptr<TKivXmlElement>> m_elements;
-    std::unordered_map<std::uint64_t, TKivXmlElement*> m_numericIds;
-    std::unordered_map<std::string, TKivXmlElement*> m_textIds; // lower-cased keys
+    // Identifiers are nearly always small decimal numbers handed out in order: they index a
+    // vector. Large numbers and other texts (lower-cased) go to the maps.
+    std::vector<TKivXmlElement*> m_denseIds;
+    std::unordered_map<std::uint64_t, TKivXmlElement*> m_sparseIds;
+    std::unordered_map<std::string, TKivXmlElement*> m_textIds;
+    std::size_t m_sizeHint = 0; // size of the last file read or written
     bool m_modified = false;
 };
 

@@ -162,14 +162,15 @@ bool IsValidUtf8(std::string_view text) {
     return true;
 }
 
-std::string DecodeToUtf8(std::string_view bytes) {
+std::string DecodeToUtf8(std::string input) {
+    const std::string_view bytes = input;
     auto starts = [&](std::string_view prefix) { return bytes.substr(0, prefix.size()) == prefix; };
     if (starts("\xEF\xBB\xBF")) {
-        std::string_view rest = bytes.substr(3);
-        if (!IsValidUtf8(rest)) {
+        if (!IsValidUtf8(bytes.substr(3))) {
             throw EXmlParseError("the text is marked as UTF-8 but is not valid UTF-8");
         }
-        return std::string(rest);
+        input.erase(0, 3);
+        return input;
     }
     if (starts(std::string_view("\xFF\xFE", 2))) {
         return FromUtf16(bytes.substr(2), false);
@@ -196,7 +197,7 @@ std::string DecodeToUtf8(std::string_view bytes) {
         throw EXmlParseError("unsupported encoding \"" + encoding + "\"");
     }
     if (IsValidUtf8(bytes)) {
-        return std::string(bytes);
+        return input;
     }
     return FromSingleByte(bytes, true);
 }

@@ -10,7 +10,8 @@ namespace xml {
 // Follows a byte-order mark or the encoding named by the XML declaration. Without either,
 // the bytes are UTF-8 when they are valid UTF-8 and Windows-1252 otherwise (files edited
 // by older tools). Throws EXmlParseError for an encoding it does not know.
-std::string DecodeToUtf8(std::string_view bytes);
+// Valid UTF-8 is returned as it came, without a copy.
+std::string DecodeToUtf8(std::string bytes);
 
 bool IsValidUtf8(std::string_view text);
 

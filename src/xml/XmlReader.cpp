@@ -162,16 +162,29 @@ const char* ParseStatusText(pugi::xml_parse_status status) {
     }
 }
 
-// pugixml accepts an attribute twice; XML does not.
+// pugixml accepts an attribute twice; XML does not. Elements have few attributes, so pairs
+// are compared unless there are many.
 void CheckUniqueAttributes(pugi::xml_node element) {
-    std::unordered_set<std::string_view> names;
-    for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
-        if (!a.next_attribute() && names.empty()) {
-            return;
+    auto fail = [&](const char* name) {
+        throw EXmlParseError("attribute \"" + std::string(name) + "\" appears twice",
+                             element.offset_debug());
+    };
+    int count = 0;
+    for (pugi::xml_attribute a = element.first_attribute(); a && count <= 16;
+         a = a.next_attribute()) {
+        ++count;
+        for (pugi::xml_attribute b = a.next_attribute(); b; b = b.next_attribute()) {
+            if (std::strcmp(a.name(), b.name()) == 0) {
+                fail(a.name());
+            }
         }
-        if (!names.insert(a.name()).second) {
-            throw EXmlParseError("attribute \"" + std::string(a.name()) + "\" appears twice",
-                                 element.offset_debug());
+    }
+    if (count > 16) {
+        std::unordered_set<std::string_view> names;
+        for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
+            if (!names.insert(a.name()).second) {
+                fail(a.name());
+            }
         }
     }
 }
@@ -198,19 +211,21 @@ std::pair<int, int> LineAndColumn(std::string_view text, std::ptrdiff_t offset) 
     return {line, column};
 }
 
-TParseResult Parse(std::string_view text, const TParseOptions& options) {
+TParseResult Parse(std::string text, const TParseOptions& options) {
     // Fast path: pugixml trims character data and drops white-space-only data itself.
     // Only a document that may switch normalization off needs the white space kept.
-    const bool mayPreserve = text.find("xml:space") != std::string_view::npos;
+    const bool mayPreserve = text.find("xml:space") != std::string::npos;
     unsigned flags = pugi::parse_cdata | pugi::parse_eol | pugi::parse_wconv_attribute |
                      pugi::parse_comments | pugi::parse_pi;
     flags |= mayPreserve ? pugi::parse_ws_pcdata : pugi::parse_trim_pcdata;
 
     TParseResult info;
-    info.tree = std::make_unique<pugi::xml_document>();
-    pugi::xml_document& parsed = *info.tree;
+    info.tree = std::make_unique<TXmlTree>();
+    info.tree->buffer = std::move(text);
+    pugi::xml_document& parsed = info.tree->document;
+    std::string& buffer = info.tree->buffer;
     pugi::xml_parse_result result =
-        parsed.load_buffer(text.data(), text.size(), flags, pugi::encoding_utf8);
+        parsed.load_buffer_inplace(buffer.data(), buffer.size(), flags, pugi::encoding_utf8);
     if (!result) {
         throw EXmlParseError(ParseStatusText(result.status), result.offset);
     }

@@ -11,8 +11,14 @@
 
 namespace xml {
 
+// A parsed tree together with the text buffer that pugixml parsed in place.
+struct TXmlTree {
+    std::string buffer;
+    pugi::xml_document document;
+};
+
 struct TParseResult {
-    std::unique_ptr<pugi::xml_document> tree;
+    std::unique_ptr<TXmlTree> tree;
     // The highest canonical decimal value of the attribute named by TParseOptions::idName
     // anywhere in the tree; 0 if there is none.
     std::uint64_t maxId = 0;
@@ -22,13 +28,13 @@ struct TParseOptions {
     const char* idName = "Id";
 };
 
-// Parses UTF-8 text into a new tree.
+// Parses UTF-8 text into a new tree, in place: the tree keeps the text as its buffer.
 // Outside CDATA sections, leading and trailing white space of character data is removed,
 // inner runs of white space become one blank and character data that becomes empty is
 // dropped, except below an element with xml:space="preserve". Throws EXmlParseError,
 // with the byte offset of the fault, for a text that is not well-formed, an undefined
 // entity or a reference to a character that XML does not allow.
-TParseResult Parse(std::string_view text, const TParseOptions& options = {});
+TParseResult Parse(std::string text, const TParseOptions& options = {});
 
 // Line and column (both from 1) of a byte offset in text.
 std::pair<int, int> LineAndColumn(std::string_view text, std::ptrdiff_t offset);

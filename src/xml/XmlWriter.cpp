@@ -10,19 +10,41 @@ namespace xml {
 namespace {
 
 // Bytes that stop the plain copy loop: markup, quotes, line breaks and non-ASCII.
-constexpr std::array<bool, 256> MakeSpecial(bool attribute) {
+constexpr std::array<bool, 256> MakeSpecial(bool attribute, bool lineBreaks) {
     std::array<bool, 256> t{};
     t['<'] = t['&'] = true;
     if (attribute) {
-        t['"'] = t['\t'] = t['\n'] = t['\r'] = true;
+        t['"'] = t['\t'] = true;
+    }
+    if (attribute || lineBreaks) {
+        t['\n'] = t['\r'] = true;
     }
     for (int c = 127; c < 256; ++c) {
         t[c] = true;
     }
     return t;
 }
-constexpr auto kTextSpecial = MakeSpecial(false);
-constexpr auto kAttributeSpecial = MakeSpecial(true);
+constexpr auto kTextSpecial = MakeSpecial(false, false);
+constexpr auto kFileTextSpecial = MakeSpecial(false, true);
+constexpr auto kAttributeSpecial = MakeSpecial(true, false);
+
+// Appends data with every line break written as CR LF.
+void AppendCrLf(std::string& out, std::string_view data) {
+    std::size_t pos = 0;
+    for (std::size_t end; (end = data.find_first_of("\r\n", pos)) != std::string_view::npos;) {
+        out.append(data.substr(pos, end - pos)).append("\r\n");
+        pos = end + (data[end] == '\r' && end + 1 < data.size() && data[end + 1] == '\n' ? 2 : 1);
+    }
+    out.append(data.substr(pos));
+}
+
+void AppendData(std::string& out, std::string_view data, TLineBreaks lineBreaks) {
+    if (lineBreaks == TLineBreaks::CrLf) {
+        AppendCrLf(out, data);
+    } else {
+        out.append(data);
+    }
+}
 
 void AppendReference(std::string& out, unsigned long code) {
     char buffer[16];
@@ -37,15 +59,15 @@ void AppendIndent(std::string& out, int depth) {
     out.append(static_cast<std::size_t>(2 * depth), ' ');
 }
 
-void AppendCData(std::string& out, std::string_view data) {
+void AppendCData(std::string& out, std::string_view data, TLineBreaks lineBreaks) {
     // "]]>" cannot stand inside one section: split it over two.
     out.append("<![CDATA[");
     std::size_t pos = 0;
     for (std::size_t end; (end = data.find("]]>", pos)) != std::string_view::npos; pos = end + 2) {
-        out.append(data.substr(pos, end + 2 - pos));
+        AppendData(out, data.substr(pos, end + 2 - pos), lineBreaks);
         out.append("]]><![CDATA[");
     }
-    out.append(data.substr(pos));
+    AppendData(out, data.substr(pos), lineBreaks);
     out.append("]]>");
 }
 
@@ -75,8 +97,11 @@ struct TOpenElement {
 
 } // namespace
 
-void AppendEscaped(std::string& out, std::string_view text, TEscapeContext context) {
-    const auto& special = context == TEscapeContext::Attribute ? kAttributeSpecial : kTextSpecial;
+void AppendEscaped(std::string& out, std::string_view text, TEscapeContext context,
+                   TLineBreaks lineBreaks) {
+    const auto& special = context == TEscapeContext::Attribute ? kAttributeSpecial
+                          : lineBreaks == TLineBreaks::CrLf    ? kFileTextSpecial
+                                                               : kTextSpecial;
     std::size_t pos = 0;
     while (pos < text.size()) {
         std::size_t start = pos;
@@ -96,10 +121,19 @@ void AppendEscaped(std::string& out, std::string_view text, TEscapeContext conte
             out.append("&amp;");
             ++pos;
             break;
-        case '"':
-        case '\t':
         case '\n':
         case '\r':
+            if (context == TEscapeContext::Text) {
+                // Only reached when line breaks are written as CR LF.
+                const bool pair =
+                    text[pos] == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n';
+                out.append("\r\n");
+                pos += pair ? 2 : 1;
+                break;
+            }
+            [[fallthrough]];
+        case '"':
+        case '\t':
             AppendReference(out, static_cast<unsigned char>(text[pos]));
             ++pos;
             break;
@@ -110,20 +144,24 @@ void AppendEscaped(std::string& out, std::string_view text, TEscapeContext conte
     }
 }
 
-void AppendNode(std::string& out, pugi::xml_node root, bool formatted) {
+void AppendNode(std::string& out, pugi::xml_node root, bool formatted, TLineBreaks lineBreaks) {
     auto writeLeaf = [&](pugi::xml_node node) {
         switch (node.type()) {
         case pugi::node_pcdata:
-            AppendEscaped(out, node.value(), TEscapeContext::Text);
+            AppendEscaped(out, node.value(), TEscapeContext::Text, lineBreaks);
             break;
         case pugi::node_cdata:
-            AppendCData(out, node.value());
+            AppendCData(out, node.value(), lineBreaks);
             break;
         case pugi::node_comment:
-            out.append("<!--").append(node.value()).append("-->");
+            out.append("<!--");
+            AppendData(out, node.value(), lineBreaks);
+            out.append("-->");
             break;
         case pugi::node_pi:
-            out.append("<?").append(node.name()).append(" ").append(node.value()).append("?>");
+            out.append("<?").append(node.name()).append(" ");
+            AppendData(out, node.value(), lineBreaks);
+            out.append("?>");
             break;
         default:
             break;
@@ -175,30 +213,6 @@ void AppendNode(std::string& out, pugi::xml_node root, bool formatted) {
         int depth = top.depth + 1;
         stack.push_back({child, child.first_child(), depth, false}); // invalidates top
     }
-}
-
-std::string WithCrLfLines(std::string_view text) {
-    std::string out;
-    if (text.empty()) {
-        return out;
-    }
-    out.reserve(text.size() + text.size() / 16 + 2);
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", pos);
-        if (end == std::string_view::npos) {
-            out.append(text.substr(pos));
-            break;
-        }
-        out.append(text.substr(pos, end - pos));
-        out.append("\r\n");
-        pos = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
-        if (pos == text.size()) {
-            return out;
-        }
-    }
-    out.append("\r\n");
-    return out;
 }
 
 } // namespace xml

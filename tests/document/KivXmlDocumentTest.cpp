@@ -48,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
 std::string Write(const char* source, bool formatted = true) {
     xml::TParseResult parsed = xml::Parse(source);
     std::string out;
-    xml::AppendNode(out, parsed.tree->document_element(), formatted);
+    xml::AppendNode(out, parsed.tree->document.document_element(), formatted);
     return out;
 }
 
@@ -65,9 +65,16 @@ TEST(XmlWriter, IndentsElementsUntilCharacterDataAppears) {
     EXPECT_EQ(Write("<r><a>x</a></r>", false), "<r><a>x</a></r>");
 }
 
-TEST(XmlWriter, FileLinesEndWithCrLf) {
-    EXPECT_EQ(xml::WithCrLfLines("\r\n<r>a\nb\rc\r\n</r>"), "\r\n<r>a\r\nb\r\nc\r\n</r>\r\n");
-    EXPECT_EQ(xml::WithCrLfLines("x\n"), "x\r\n");
+TEST(XmlWriter, FileOutputWritesEveryLineBreakAsCrLf) {
+    xml::TParseResult parsed = xml::Parse("<r xml:space='preserve'>a\nb<c>x\ry</c><![CDATA[1\n2]]>"
+                                          "<!--p\nq--></r>");
+    pugi::xml_node root = parsed.tree->document.document_element();
+    root.first_child().set_value("a\r\nb\rc\n");
+    root.append_attribute("v").set_value("l1\r\nl2");
+    std::string out;
+    xml::AppendNode(out, root, true, xml::TLineBreaks::CrLf);
+    EXPECT_EQ(out, "\r\n<r xml:space=\"preserve\" v=\"l1&#13;&#10;l2\">a\r\nb\r\nc\r\n<c>x\r\ny</c>"
+                   "<![CDATA[1\r\n2]]><!--p\r\nq--></r>");
 }
 
 struct TReadCase {

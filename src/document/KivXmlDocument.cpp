@@ -19,23 +19,7 @@ std::string Quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
 }
 
-// Identifiers are compared without regard to letter case; canonical decimal numbers, nearly
-// all identifiers in practice, are kept in a map of their own.
-bool CanonicalNumber(std::string_view id, std::uint64_t& value) {
-    if (id.empty() || id.size() > 19 || (id.size() > 1 && id[0] == '0')) {
-        return false;
-    }
-    std::uint64_t v = 0;
-    for (char c : id) {
-        if (c < '0' || c > '9') {
-            return false;
-        }
-        v = v * 10 + static_cast<std::uint64_t>(c - '0');
-    }
-    value = v;
-    return true;
-}
-
+// Identifiers are compared without regard to letter case.
 std::string FoldCase(std::string_view id) {
     std::string key(id);
     std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) {
@@ -213,7 +197,8 @@ void TKivXmlDocument::LoadText(std::string text) {
     // Identifiers handed out later must not collide with those already in the file.
     pugi::xml_attribute nextId = root.attribute("NextId");
     std::uint64_t next = 0;
-    if (parsed.maxId > 0 && (!CanonicalNumber(nextId.value(), next) || next < parsed.maxId)) {
+    if (parsed.maxId > 0 &&
+        (!xml::ParseCanonicalNumber(nextId.value(), next) || next < parsed.maxId)) {
         if (!nextId) {
             nextId = root.append_attribute("NextId");
         }
@@ -225,7 +210,7 @@ void TKivXmlDocument::LoadText(std::string text) {
 
 std::string TKivXmlDocument::AllocateId() {
     std::uint64_t last = 0;
-    CanonicalNumber(GetAttribute("NextId"), last);
+    xml::ParseCanonicalNumber(GetAttribute("NextId"), last);
     std::string id = std::to_string(last + 1);
     SetAttribute("NextId", id);
     return id;
@@ -241,7 +226,7 @@ TKivXmlElement* TKivXmlDocument::FindNumericId(std::uint64_t id) const {
 
 TKivXmlElement* TKivXmlDocument::FindById(std::string_view id) const {
     std::uint64_t number = 0;
-    if (CanonicalNumber(id, number)) {
+    if (xml::ParseCanonicalNumber(id, number)) {
         return FindNumericId(number);
     }
     auto it = m_textIds.find(FoldCase(id));
@@ -253,7 +238,7 @@ void TKivXmlDocument::RegisterId(std::string_view id, TKivXmlElement* element) {
     if (id.empty()) {
         return;
     }
-    if (!CanonicalNumber(id, number)) {
+    if (!xml::ParseCanonicalNumber(id, number)) {
         m_textIds.try_emplace(FoldCase(id), element);
         return;
     }

@@ -115,22 +115,6 @@ bool NormalizeSpace(std::string_view value, std::string& out) {
     return true;
 }
 
-bool ParseCanonicalId(const char* text, std::uint64_t& value) {
-    std::size_t n = std::strlen(text);
-    if (n == 0 || n > 19 || (n > 1 && text[0] == '0')) {
-        return false;
-    }
-    std::uint64_t v = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-        if (text[i] < '0' || text[i] > '9') {
-            return false;
-        }
-        v = v * 10 + static_cast<std::uint64_t>(text[i] - '0');
-    }
-    value = v;
-    return true;
-}
-
 const char* ParseStatusText(pugi::xml_parse_status status) {
     switch (status) {
     case pugi::status_no_document_element:
@@ -196,6 +180,21 @@ struct TWalkEntry {
 
 } // namespace
 
+bool ParseCanonicalNumber(std::string_view text, std::uint64_t& value) {
+    if (text.empty() || text.size() > 19 || (text.size() > 1 && text[0] == '0')) {
+        return false;
+    }
+    std::uint64_t v = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') {
+            return false;
+        }
+        v = v * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+    value = v;
+    return true;
+}
+
 std::pair<int, int> LineAndColumn(std::string_view text, std::ptrdiff_t offset) {
     int line = 1;
     int column = 1;
@@ -249,7 +248,7 @@ TParseResult Parse(std::string text, const TParseOptions& options) {
             }
             if (std::strcmp(a.name(), options.idName) == 0) {
                 std::uint64_t id = 0;
-                if (ParseCanonicalId(a.value(), id) && id > info.maxId) {
+                if (ParseCanonicalNumber(a.value(), id) && id > info.maxId) {
                     info.maxId = id;
                 }
             } else if (std::strcmp(a.name(), "xml:space") == 0) {

@@ -36,6 +36,9 @@ struct TParseOptions {
 // entity or a reference to a character that XML does not allow.
 TParseResult Parse(std::string text, const TParseOptions& options = {});
 
+// A decimal number without sign or leading zeros that fits 64 bits: the form of identifiers.
+bool ParseCanonicalNumber(std::string_view text, std::uint64_t& value);
+
 // Line and column (both from 1) of a byte offset in text.
 std::pair<int, int> LineAndColumn(std::string_view text, std::ptrdiff_t offset);
 

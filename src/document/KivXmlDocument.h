@@ -203,6 +203,23 @@ public:
     iterator end() const { return iterator(m_items.end()); }
 };
 
+// An element whose loaded children form one collection.
+template <class TMember> class TKivXmlParent : public TKivXmlElement {
+public:
+    void AssignNode(pugi::xml_node node) override {
+        TKivXmlElement::AssignNode(node);
+        ForEachRelatedChild(node, [this](pugi::xml_node child, const char* rel) {
+            m_members.LoadChild(child, rel);
+        });
+    }
+
+protected:
+    TKivXmlParent(TKivXmlElement* owner, const char* relation)
+        : TKivXmlElement(owner), m_members(this, relation) {}
+
+    TKivXmlCollection<TMember> m_members;
+};
+
 template <class T> T* TKivXmlElement::Create(TKivXmlElement* owner, pugi::xml_node node) {
     auto object = std::unique_ptr<T>(new T(owner));
     T* raw = object.get();

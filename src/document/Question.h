@@ -8,14 +8,13 @@
 using TQuestion_Answers = TKivXmlCollection<TAnswer>;
 
 // A question asked about a situation; its text is the question.
-class TQuestion final : public TKivXmlElement {
+class TQuestion final : public TKivXmlParent<TAnswer> {
 public:
     static constexpr const char* kElementName = "Question";
     const char* ElementName() const override { return kElementName; }
-    void AssignNode(pugi::xml_node node) override;
 
-    TQuestion_Answers& Answers() { return m_answers; }
-    const TQuestion_Answers& Answers() const { return m_answers; }
+    TQuestion_Answers& Answers() { return m_members; }
+    const TQuestion_Answers& Answers() const { return m_members; }
 
     // The answers' texts in order, joined with " & ": the sort key and display text of a
     // question column.
@@ -23,7 +22,5 @@ public:
 
 private:
     friend class TKivXmlElement;
-    explicit TQuestion(TKivXmlElement* owner) : TKivXmlElement(owner) {}
-
-    TQuestion_Answers m_answers{this, "Answer"};
+    explicit TQuestion(TKivXmlElement* owner) : TKivXmlParent(owner, "Answer") {}
 };

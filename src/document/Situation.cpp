@@ -10,12 +10,6 @@ pugi::xml_node NoteElement(pugi::xml_node situation) {
 
 } // namespace
 
-void TSituation::AssignNode(pugi::xml_node node) {
-    TKivXmlElement::AssignNode(node);
-    ForEachRelatedChild(
-        node, [this](pugi::xml_node child, const char* rel) { m_questions.LoadChild(child, rel); });
-}
-
 TTeam* TSituation::Team() const {
     const std::string id = GetAttribute("TeamId");
     TKivXmlElement* element = id.empty() ? nullptr : GetDocument()->FindById(id);

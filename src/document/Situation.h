@@ -9,14 +9,13 @@ using TSituation_Questions = TKivXmlCollection<TQuestion>;
 
 // A tagged stretch of a match video. Its text is the situation type (the clip type); the
 // clip runs from the time of day of StartingTime to that of EndingTime.
-class TSituation final : public TKivXmlElement {
+class TSituation final : public TKivXmlParent<TQuestion> {
 public:
     static constexpr const char* kElementName = "Situation";
     const char* ElementName() const override { return kElementName; }
-    void AssignNode(pugi::xml_node node) override;
 
-    TSituation_Questions& Questions() { return m_questions; }
-    const TSituation_Questions& Questions() const { return m_questions; }
+    TSituation_Questions& Questions() { return m_members; }
+    const TSituation_Questions& Questions() const { return m_members; }
 
     // The team that "TeamId" names; none if absent or unknown. Throws if the identifier
     // names an element that is not a team.
@@ -34,7 +33,5 @@ public:
 
 private:
     friend class TKivXmlElement;
-    explicit TSituation(TKivXmlElement* owner) : TKivXmlElement(owner) {}
-
-    TSituation_Questions m_questions{this, "Questions"};
+    explicit TSituation(TKivXmlElement* owner) : TKivXmlParent(owner, "Questions") {}
 };

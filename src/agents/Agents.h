@@ -340,3 +340,329 @@ public:
                                                                  IHistoryView* firstView,
                                                                  IHistoryView* secondView) = 0;
 };
+
+// ---------------------------------------------------------------------------------------------
+// Queries: the query model, the query definition with its properties and values, and the
+// objects that connect the definition to its views
+// ---------------------------------------------------------------------------------------------
+// Observers, views and back references are plain pointers: views are widgets owned by Qt,
+// and the objects of one query window refer to one another in cycles.
+
+class TSituationStatistics;
+class IQueryController;
+class IQueryDefinitionModel;
+class IQueryProperty;
+class IQueryView;
+
+// The query window's holder of the statistics of the open document.
+class IQueryModel {
+public:
+    virtual ~IQueryModel() = default;
+    // Releases the current statistics and builds new ones over the document; none releases
+    // only. The document is not owned.
+    virtual void SetDocument(const TMatchStatFile* document) = 0;
+    // None before the first document.
+    virtual TSituationStatistics* GetStatistics() = 0;
+};
+
+class IQueryValue {
+public:
+    virtual ~IQueryValue() = default;
+    virtual QString GetText() = 0;
+    virtual void SetSelected(bool selected) = 0;
+    virtual bool IsSelected() = 0;
+};
+
+// A category of the query; its values are listed in name order.
+class IQueryProperty {
+public:
+    virtual ~IQueryProperty() = default;
+    virtual QString GetName() = 0;
+    virtual std::shared_ptr<IQueryValue> AddValue(const QString& text) = 0;
+    virtual void RemoveValue(const QString& text) = 0;
+    virtual std::shared_ptr<IQueryValue> FindValue(const QString& text) = 0;
+    virtual std::shared_ptr<IQueryValue> GetValue(int index) = 0;
+    virtual int GetValueCount() = 0;
+    virtual int GetSelectedValueCount() = 0;
+    virtual std::shared_ptr<IQueryValue> GetSelectedValue(int index) = 0;
+};
+
+// Told synchronously, in the order of registration.
+class IQueryDefinitionObserver {
+public:
+    virtual ~IQueryDefinitionObserver() = default;
+    // The catalogue was rebuilt; every selection and both categories are empty.
+    virtual void DefinitionRebuilt(IQueryDefinitionModel& definition) = 0;
+    virtual void SelectionChanged(IQueryDefinitionModel& definition) = 0;
+    // The primary or the secondary category changed.
+    virtual void CategoriesChanged(IQueryDefinitionModel& definition) = 0;
+};
+
+// The incremental query: properties with values, the selected values (OR within a property,
+// AND across properties) and the primary and secondary categories of the cross table.
+class IQueryDefinitionModel {
+public:
+    virtual ~IQueryDefinitionModel() = default;
+    virtual void Rebuild(IQueryModel& queryModel) = 0;
+    virtual void ToggleValue(const QString& propertyName, const QString& valueText) = 0;
+    virtual bool IsValueSelected(const QString& propertyName, const QString& valueText) = 0;
+    // Registers once; answers the observer's position.
+    virtual int AddObserver(IQueryDefinitionObserver* observer) = 0;
+    virtual void RemoveObserver(IQueryDefinitionObserver* observer) = 0;
+    virtual std::shared_ptr<IQueryValue> AddValue(const QString& propertyName,
+                                                  const QString& valueText) = 0;
+    virtual std::shared_ptr<IQueryProperty> FindProperty(const QString& name) = 0;
+    virtual std::shared_ptr<IQueryValue> FindValue(const QString& propertyName,
+                                                   const QString& valueText) = 0;
+    virtual bool IsPropertySelected(const QString& name) = 0;
+    virtual int GetPropertyCount() = 0;
+    virtual std::shared_ptr<IQueryProperty> GetProperty(int index) = 0;
+    virtual int GetSelectedPropertyCount() = 0;
+    virtual std::shared_ptr<IQueryProperty> GetSelectedProperty(int index) = 0;
+    virtual QString GetPrimaryCategory() = 0;
+    virtual void SetPrimaryCategory(const QString& category) = 0;
+    virtual QString GetSecondaryCategory() = 0;
+    virtual void SetSecondaryCategory(const QString& category) = 0;
+};
+
+class IQueryDefinitionController;
+
+// Every view that shows the definition.
+class IQueryDefinitionView {
+public:
+    virtual ~IQueryDefinitionView() = default;
+    virtual void SetDefinitionModel(std::shared_ptr<IQueryDefinitionModel> definition) = 0;
+    virtual std::shared_ptr<IQueryDefinitionModel> GetDefinitionModel() = 0;
+    // The controller outlives the view's use of it; the view does not own it.
+    virtual void SetDefinitionController(IQueryDefinitionController* controller) = 0;
+};
+
+class IQueryDefinitionController {
+public:
+    virtual ~IQueryDefinitionController() = default;
+    virtual IQueryDefinitionView* GetView() = 0;
+    virtual TMatchStatFile* GetDocument() = 0;
+};
+
+class IQueryDefinitionCoordinator {
+public:
+    virtual ~IQueryDefinitionCoordinator() = default;
+    virtual void AddController(std::shared_ptr<IQueryDefinitionController> controller) = 0;
+    // Rebuilds the definition from the query model's statistics.
+    virtual void SetQueryModel(IQueryModel& queryModel) = 0;
+    virtual std::shared_ptr<IQueryDefinitionModel> GetDefinitionModel() = 0;
+    virtual void AddObserver(IQueryDefinitionObserver* observer) = 0;
+    virtual void RemoveObserver(IQueryDefinitionObserver* observer) = 0;
+    virtual TMatchStatFile* GetDocument() = 0;
+};
+
+class IQueryDefinitionFactory {
+public:
+    virtual ~IQueryDefinitionFactory() = default;
+    // The coordinator owns what this creates, hence the plain pointer.
+    virtual std::shared_ptr<IQueryDefinitionController>
+    CreateController(IQueryDefinitionCoordinator* coordinator, IQueryDefinitionView* view) = 0;
+};
+
+class IQueryDefinitionCoordinatorFactory {
+public:
+    virtual ~IQueryDefinitionCoordinatorFactory() = default;
+    // The query controller owns what this creates, hence the plain pointers.
+    virtual std::shared_ptr<IQueryDefinitionCoordinator>
+    CreateCoordinator(IQueryController* queryController, IQueryView* queryView) = 0;
+};
+
+// ---------------------------------------------------------------------------------------------
+// Query result: the evaluated query with its counts and cross table, and its views
+// ---------------------------------------------------------------------------------------------
+
+class IQueryResultModel;
+class IQueryResultObserver;
+
+// Registration of the result model as a definition observer, through the coordinator.
+class IQueryResultModelServices {
+public:
+    virtual ~IQueryResultModelServices() = default;
+    virtual void AddDefinitionObserver(IQueryDefinitionObserver* observer) = 0;
+    virtual void RemoveDefinitionObserver(IQueryDefinitionObserver* observer) = 0;
+};
+
+// The situation set of the current query in its sort order, counts per (category, value),
+// and cross counts per (primary value, secondary value), "Total" standing for a total.
+class IQueryResultModel {
+public:
+    virtual ~IQueryResultModel() = default;
+    // Takes the query model's statistics; evaluates nothing.
+    virtual void SetQueryModel(IQueryModel& queryModel) = 0;
+    virtual void RecountCategories(IQueryDefinitionModel& definition) = 0;
+    virtual int GetCount(const QString& category, const QString& value) = 0;
+    virtual int GetCrossCount(const QString& primaryValue, const QString& secondaryValue) = 0;
+    // The model's own set, not a copy.
+    virtual TSituationSet& GetSituationSet() = 0;
+    virtual void Resort() = 0;
+    // A repeated category reverses the direction.
+    virtual void SortBy(const QString& category) = 0;
+    virtual void AddObserver(IQueryResultObserver* observer) = 0;
+    virtual void RemoveObserver(IQueryResultObserver* observer) = 0;
+    // The services outlive the model's use of them; the model does not own them.
+    virtual void SetServices(IQueryResultModelServices* services) = 0;
+};
+
+// The model sends only ResultChanged and SortChanged; the others serve the clip list's own
+// editing.
+class IQueryResultObserver {
+public:
+    virtual ~IQueryResultObserver() = default;
+    virtual void ClipInserted(TSituation* situation, int index) = 0;
+    virtual void ClipDeleted(TSituation* item, int index) = 0;
+    virtual void ClipUpdated(TSituation* situation, int index) = 0;
+    virtual void ResultChanged(IQueryResultModel& model) = 0;
+    virtual void SortChanged(IQueryResultModel& model) = 0;
+    virtual void ClipMovedDown(int index) = 0;
+    virtual void ClipMovedUp(int index) = 0;
+};
+
+// One per result view, and the media controller.
+class IQueryResultController {
+public:
+    virtual ~IQueryResultController() = default;
+    virtual void ResultChanged(IQueryResultModel& model) = 0;
+    virtual void Refresh() = 0;
+    virtual void QueryModelChanged(IQueryModel& queryModel) = 0;
+};
+
+class IQueryResultView {
+public:
+    virtual ~IQueryResultView() = default;
+    // The view keeps the model and registers itself with AddObserver.
+    virtual void SetResultModel(std::shared_ptr<IQueryResultModel> model) = 0;
+    virtual std::shared_ptr<IQueryResultModel> GetResultModel() = 0;
+    virtual void QueryModelChanged(IQueryModel& queryModel) = 0;
+    virtual void SetMediaController(std::shared_ptr<IMediaController> mediaController) = 0;
+};
+
+class IQueryResultCoordinator {
+public:
+    virtual ~IQueryResultCoordinator() = default;
+    virtual void AddController(std::shared_ptr<IQueryResultController> controller) = 0;
+    virtual void SetQueryModel(IQueryModel& queryModel) = 0;
+    virtual void RecountCategories(IQueryDefinitionModel& definition) = 0;
+    virtual std::shared_ptr<IQueryResultModel> GetResultModel() = 0;
+    virtual std::shared_ptr<IOptionsModel> GetOptionsModel() = 0;
+    virtual std::shared_ptr<IMediaController> GetMediaController() = 0;
+};
+
+class IQueryResultFactory {
+public:
+    virtual ~IQueryResultFactory() = default;
+    // The coordinator owns what this creates, hence the plain pointer.
+    virtual std::shared_ptr<IQueryResultController>
+    CreateController(IQueryResultCoordinator* coordinator, IQueryResultView* view) = 0;
+};
+
+class IQueryResultCoordinatorFactory {
+public:
+    virtual ~IQueryResultCoordinatorFactory() = default;
+    // The query controller owns what this creates, hence the plain pointers.
+    virtual std::shared_ptr<IQueryResultCoordinator>
+    CreateCoordinator(IQueryController* queryController, IQueryView* queryView) = 0;
+};
+
+// ---------------------------------------------------------------------------------------------
+// Help, as far as the query controller uses it
+// ---------------------------------------------------------------------------------------------
+
+class IHelpView;
+class IHelpListener;
+
+class IHelpAgent {
+public:
+    virtual ~IHelpAgent() = default;
+    virtual void Open() = 0;
+    virtual void Close() = 0;
+    virtual void SetContext(const QString& name) = 0;
+    virtual bool IsVisible() = 0;
+    virtual void AddListener(IHelpListener* listener) = 0;
+    virtual void RemoveListener(IHelpListener* listener) = 0;
+};
+
+class IHelpFactory {
+public:
+    virtual ~IHelpFactory() = default;
+    virtual std::shared_ptr<IHelpAgent> CreateHelp(IHelpView* view) = 0;
+};
+
+// ---------------------------------------------------------------------------------------------
+// The query controller and the query window
+// ---------------------------------------------------------------------------------------------
+
+// A query window: the main window, or the query frame inside it.
+class IQueryView {
+public:
+    virtual ~IQueryView() = default;
+    virtual void Show() = 0;
+    virtual int GetDefinitionViewCount() = 0;
+    // None for an index without a view.
+    virtual IQueryDefinitionView* GetDefinitionView(int index) = 0;
+    virtual int GetResultViewCount() = 0;
+    virtual IQueryResultView* GetResultView(int index) = 0;
+    virtual void SetTitle(const QString& title) = 0;
+    virtual QString GetTitle() = 0;
+    virtual IQueryController* GetController() = 0;
+    // The window registers its media and help listeners through the controller.
+    virtual void SetController(IQueryController* controller) = 0;
+    virtual IMediaView* GetMediaView() = 0;
+    virtual IHistoryView* GetHistoryView() = 0;
+    virtual IHistoryView* GetSecondaryHistoryView() = 0;
+    virtual IHelpView* GetHelpView() = 0;
+};
+
+// The hub of a query window: document commands go to the repository controller, help
+// commands to the help agent, registrations to the definition model, the media controller
+// and the help agent. Without a help agent the help operations do nothing.
+class IQueryController {
+public:
+    virtual ~IQueryController() = default;
+    virtual void Show() = 0;
+    virtual void Open() = 0;
+    virtual bool CloseDocument() = 0;
+    virtual void Import() = 0;
+    virtual int ShowOptions() = 0;
+    virtual void ShowAbout() = 0;
+    virtual void ShowHelp() = 0;
+    virtual void HideHelp() = 0;
+    virtual bool IsHelpVisible() = 0;
+    virtual void SetHelpContext(const QString& context) = 0;
+    // The query model, then the result coordinator, then the definition coordinator.
+    virtual void SetDocument(TMatchStatFile* document) = 0;
+    virtual void RecountCategories(IQueryDefinitionModel& definition) = 0;
+    virtual void SetTitle(const QString& title) = 0;
+    virtual QString GetTitle() = 0;
+    virtual TMatchStatFile* GetDocument() = 0;
+    virtual IHistoryView* GetHistoryView() = 0;
+    virtual IHistoryView* GetSecondaryHistoryView() = 0;
+    virtual void AddDefinitionObserver(IQueryDefinitionObserver* observer) = 0;
+    virtual void RemoveDefinitionObserver(IQueryDefinitionObserver* observer) = 0;
+    virtual void AddHelpListener(IHelpListener* listener) = 0;
+    virtual void RemoveHelpListener(IHelpListener* listener) = 0;
+    virtual std::shared_ptr<IOptionsModel> GetOptionsModel() = 0;
+    virtual int AddClipToPresentation(TSituation* situation) = 0;
+    virtual IRepositoryController* GetRepositoryController() = 0;
+    virtual void AddMediaListener(IMediaListener* listener) = 0;
+};
+
+class IQueryViewFactory {
+public:
+    virtual ~IQueryViewFactory() = default;
+    // The window belongs to Qt, not to the caller.
+    virtual IQueryView* CreateQueryView() = 0;
+};
+
+class IQueryFactory {
+public:
+    virtual ~IQueryFactory() = default;
+    // The repository controller owns the query controller, which refers back to it without
+    // counting.
+    virtual std::shared_ptr<IQueryController>
+    CreateQueryController(IRepositoryController* repositoryController) = 0;
+};

@@ -1,0 +1,373 @@
+#include "SituationTable.h"
+
+#include "KivDateTime.h"
+#include "Match.h"
+#include "Situation.h"
+#include "Team.h"
+
+#include <algorithm>
+
+namespace {
+
+std::uint64_t PairKey(TTextId category, TTextId value) {
+    return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(category)) << 32) |
+           static_cast<std::uint32_t>(value);
+}
+
+const std::string& TeamName(const TTeam* team) {
+    static const std::string empty;
+    return team ? team->Text() : empty;
+}
+
+bool IsDigits(const std::string& text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+} // namespace
+
+const char* TimeIntervalLabel(std::int64_t timeOfDayMs) {
+    static const char* const labels[] = {
+        "00:00:00 - 00:09:59", "00:10:00 - 00:19:59", "00:20:00 - 00:29:59", "00:30:00 - 00:39:59",
+        "00:40:00 - 00:49:59", "00:50:00 - 00:59:59", "01:00:00 -"};
+    const std::int64_t tenMinutes = timeOfDayMs / 600'000;
+    return labels[std::min<std::int64_t>(tenMinutes, 6)];
+}
+
+TSituationTable::TSituationTable(const TLabelFormat& format) : m_format(format) {
+    m_empty = m_texts.Intern("");
+    m_none = m_texts.Intern(category::kNone);
+    m_total = m_texts.Intern(category::kTotal);
+    const char* const names[] = {category::kMedium, category::kTeam,     category::kTeam1,
+                                 category::kTeam2,  category::kClipType, category::kTimeInterval};
+    for (int i = 0; i < 6; ++i) {
+        m_categoryTexts[i] = m_texts.Intern(names[i]);
+    }
+    m_presentationCategory = m_texts.Intern(category::kPresentation);
+}
+
+const TSituationTable::TMatchTexts& TSituationTable::MatchTexts(const TMatch* match) {
+    auto it = m_matches.find(match);
+    if (it != m_matches.end()) {
+        return it->second;
+    }
+    TMatchTexts texts;
+    if (match) {
+        const std::string home = TeamName(match->HomeTeam());
+        const std::string guest = TeamName(match->GuestTeam());
+        const std::string date = m_format.FormatDate(match->DateTime());
+        texts.date = m_texts.Intern(date);
+        texts.medium = m_texts.Intern(date + "  " + match->Name() + "  " + home + "-" + guest +
+                                      "  " + match->Result());
+        texts.home = m_texts.Intern(home);
+        texts.guest = m_texts.Intern(guest);
+    } else {
+        texts.date = texts.medium = texts.home = texts.guest = m_empty;
+    }
+    return m_matches.emplace(match, texts).first->second;
+}
+
+int TSituationTable::Register(TSituation* situation) {
+    if (auto it = m_ordinals.find(situation); it != m_ordinals.end()) {
+        return it->second;
+    }
+    // Everything that can throw is read before anything is stored.
+    const auto* match = dynamic_cast<const TMatch*>(situation->Owner());
+    const TMatchTexts& matchTexts = MatchTexts(match);
+    const TTeam* team = situation->Team();
+    const std::int64_t startMs = kivdatetime::TimeOfDayMs(situation->StartingTime());
+
+    TSituationRecord record;
+    record.situation = situation;
+    record.match = match;
+    record.medium = matchTexts.medium;
+    record.matchDate = matchTexts.date;
+    record.home = matchTexts.home;
+    record.guest = matchTexts.guest;
+    record.team = m_texts.Intern(TeamName(team));
+    record.onHomeSide = team && match && match->HomeTeam() && team->Id() == match->HomeTeam()->Id();
+    record.clipType = m_texts.Intern(situation->Text());
+    record.interval = m_texts.Intern(TimeIntervalLabel(startMs));
+    record.startMs = static_cast<std::int32_t>(startMs);
+    record.firstQuestion = static_cast<int>(m_questions.size());
+    for (const TQuestion* question : situation->Questions()) {
+        TQuestionRecord q;
+        q.text = m_texts.Intern(question->Text());
+        q.firstAnswer = static_cast<int>(m_answers.size());
+        for (const TAnswer* answer : question->Answers()) {
+            m_answers.push_back(m_texts.Intern(answer->Text()));
+        }
+        q.answerCount = static_cast<int>(m_answers.size()) - q.firstAnswer;
+        m_questions.push_back(q);
+    }
+    record.questionCount = static_cast<int>(m_questions.size()) - record.firstQuestion;
+
+    const int ordinal = Count();
+    m_records.push_back(record);
+    m_ordinals.emplace(situation, ordinal);
+    m_presentationNames.push_back(kNoText);
+    AddCountingPairs(record);
+    return ordinal;
+}
+
+int TSituationTable::Find(const TSituation* situation) const {
+    auto it = m_ordinals.find(situation);
+    return it == m_ordinals.end() ? -1 : it->second;
+}
+
+std::span<const TQuestionRecord> TSituationTable::Questions(const TSituationRecord& record) const {
+    return {m_questions.data() + record.firstQuestion,
+            static_cast<std::size_t>(record.questionCount)};
+}
+
+std::span<const TTextId> TSituationTable::Answers(const TQuestionRecord& question) const {
+    return {m_answers.data() + question.firstAnswer,
+            static_cast<std::size_t>(question.answerCount)};
+}
+
+int TSituationTable::Pair(TTextId category, TTextId value) {
+    const std::uint64_t key = PairKey(category, value);
+    auto [it, inserted] = m_pairIds.try_emplace(key, PairCount());
+    if (inserted) {
+        m_pairKeys.push_back(key);
+    }
+    return it->second;
+}
+
+int TSituationTable::FindPair(TTextId category, TTextId value) const {
+    auto it = m_pairIds.find(PairKey(category, value));
+    return it == m_pairIds.end() ? -1 : it->second;
+}
+
+void TSituationTable::AddCountingPairs(const TSituationRecord& record) {
+    m_pairs.push_back(Pair(m_categoryTexts[0], record.medium));
+    m_pairs.push_back(Pair(m_categoryTexts[1], record.team));
+    m_pairs.push_back(Pair(m_categoryTexts[record.onHomeSide ? 2 : 3], record.team));
+    m_pairs.push_back(Pair(m_categoryTexts[4], record.clipType));
+    m_pairs.push_back(Pair(m_categoryTexts[5], record.interval));
+    for (const TQuestionRecord& question : Questions(record)) {
+        if (question.answerCount == 0) {
+            m_pairs.push_back(Pair(question.text, m_none));
+        }
+        for (TTextId answer : Answers(question)) {
+            m_pairs.push_back(Pair(question.text, answer == m_empty ? m_none : answer));
+        }
+    }
+    m_pairOffsets.push_back(static_cast<int>(m_pairs.size()));
+    m_presentationPairs.push_back(Pair(m_presentationCategory, m_none));
+}
+
+void TSituationTable::SetPresentationName(int ordinal, TTextId name) {
+    const auto o = static_cast<std::size_t>(ordinal);
+    m_presentationNames[o] = name;
+    m_presentationPairs[o] = Pair(m_presentationCategory, name == kNoText ? m_none : name);
+    ++m_presentationEdits;
+}
+
+TTextId TSituationTable::PresentationName(int ordinal) const {
+    return m_presentationNames[static_cast<std::size_t>(ordinal)];
+}
+
+int TSituationTable::IdRank(int ordinal) const {
+    if (m_idRanksState != State()) {
+        std::vector<std::string> ids;
+        ids.reserve(m_records.size());
+        bool digitsOnly = true;
+        for (const TSituationRecord& record : m_records) {
+            ids.push_back(record.situation->Id());
+            digitsOnly = digitsOnly && IsDigits(ids.back());
+        }
+        // The identifiers a document allocates are digit strings; every collation orders those
+        // as their bytes do, so they need no collator.
+        const std::vector<int> textRanks = digitsOnly ? std::vector<int>() : RanksOfTexts(ids);
+        std::vector<int> order(ids.size());
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            order[i] = static_cast<int>(i);
+        }
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+            return digitsOnly ? ids[a] < ids[b] : textRanks[a] < textRanks[b];
+        });
+        m_idRanks.assign(ids.size(), 0);
+        for (std::size_t position = 0; position < order.size(); ++position) {
+            m_idRanks[static_cast<std::size_t>(order[position])] = static_cast<int>(position);
+        }
+        m_idRanksState = State();
+    }
+    return m_idRanks[static_cast<std::size_t>(ordinal)];
+}
+
+// Ranks of texts that may repeat: equal texts get equal ranks; each distinct text is
+// collated once.
+std::vector<int> TSituationTable::RanksOfTexts(const std::vector<std::string>& texts) const {
+    std::unordered_map<std::string_view, int> distinct;
+    std::vector<QString> unique;
+    std::vector<int> slotOf(texts.size());
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        auto [it, inserted] = distinct.try_emplace(texts[i], static_cast<int>(unique.size()));
+        if (inserted) {
+            unique.push_back(QString::fromStdString(texts[i]));
+        }
+        slotOf[i] = it->second;
+    }
+    const std::vector<int> uniqueRanks = m_order.Ranks(unique);
+    std::vector<int> ranks(texts.size());
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        ranks[i] = uniqueRanks[static_cast<std::size_t>(slotOf[i])];
+    }
+    return ranks;
+}
+
+std::vector<std::string> TSituationTable::SortTexts(const std::string& sortCategory) const {
+    std::vector<std::string> texts;
+    texts.reserve(m_records.size());
+    if (sortCategory == "Date" || sortCategory == "From") {
+        const bool withDate = sortCategory == "Date";
+        std::unordered_map<std::int32_t, std::string> times;
+        for (const TSituationRecord& record : m_records) {
+            auto [it, inserted] = times.try_emplace(record.startMs);
+            if (inserted) {
+                it->second = m_format.FormatTimeOfDay(kivdatetime::FromMs(record.startMs));
+            }
+            texts.push_back(withDate ? m_texts.Text(record.matchDate) + "_" + it->second
+                                     : it->second);
+        }
+    } else if (sortCategory == "To") {
+        for (const TSituationRecord& record : m_records) {
+            texts.push_back(m_format.FormatTimeOfDay(record.situation->EndingTime()));
+        }
+    } else {
+        const TTextId questionText = m_texts.Find(sortCategory);
+        for (const TSituationRecord& record : m_records) {
+            std::string key;
+            for (const TQuestionRecord& question : Questions(record)) {
+                if (question.text != questionText) {
+                    continue;
+                }
+                // The first such question's answers, as the question column shows them.
+                bool first = true;
+                for (TTextId answer : Answers(question)) {
+                    if (!first) {
+                        key.append(" & ");
+                    }
+                    key.append(m_texts.Text(answer));
+                    first = false;
+                }
+                break;
+            }
+            texts.push_back(std::move(key));
+        }
+    }
+    return texts;
+}
+
+const std::vector<int>& TSituationTable::SortRanks(const std::string& sortCategory) const {
+    TCached<std::vector<int>>& cached = m_sortRanks[sortCategory];
+    if (cached.state == State()) {
+        return cached.value;
+    }
+    int field = -1;
+    const char* const fixedNames[] = {category::kMedium, category::kTeam, category::kTeam1,
+                                      category::kTeam2, category::kClipType};
+    for (int i = 0; i < 5; ++i) {
+        if (sortCategory == fixedNames[i]) {
+            field = i;
+        }
+    }
+    cached.value.assign(m_records.size(), 0);
+    if (field >= 0) {
+        for (std::size_t o = 0; o < m_records.size(); ++o) {
+            const TSituationRecord& r = m_records[o];
+            const TTextId text = field == 0   ? r.medium
+                                 : field == 1 ? r.team
+                                 : field == 2 ? r.home
+                                 : field == 3 ? r.guest
+                                              : r.clipType;
+            cached.value[o] = m_texts.Rank(text);
+        }
+    } else {
+        cached.value = RanksOfTexts(SortTexts(sortCategory));
+    }
+    cached.state = State();
+    return cached.value;
+}
+
+const TTabulation& TSituationTable::Tabulation(const std::string& categoryName) const {
+    TCached<TTabulation>& cached = m_tabulations[categoryName];
+    if (cached.state != State()) {
+        cached.value = BuildTabulation(categoryName);
+        cached.state = State();
+    }
+    return cached.value;
+}
+
+TTabulation TSituationTable::BuildTabulation(const std::string& categoryName) const {
+    TTabulation tabulation;
+    tabulation.offsets.reserve(m_records.size() + 1);
+    tabulation.offsets.push_back(0);
+    if (categoryName.empty()) {
+        tabulation.offsets.resize(m_records.size() + 1, 0);
+        return tabulation;
+    }
+    const TTextId empty = m_empty;
+    const TTextId categoryText = m_texts.Find(categoryName);
+    int field = -1;
+    const char* const fixedNames[] = {
+        category::kMedium,   category::kTeam,         category::kTeam1,       category::kTeam2,
+        category::kClipType, category::kTimeInterval, category::kPresentation};
+    for (int i = 0; i < 7; ++i) {
+        if (categoryName == fixedNames[i]) {
+            field = i;
+        }
+    }
+    for (std::size_t o = 0; o < m_records.size(); ++o) {
+        const TSituationRecord& r = m_records[o];
+        const std::size_t first = tabulation.values.size();
+        switch (field) {
+        case 0:
+            tabulation.values.push_back(r.medium);
+            break;
+        case 1:
+            tabulation.values.push_back(r.team);
+            break;
+        case 2:
+            tabulation.values.push_back(r.home);
+            break;
+        case 3:
+            tabulation.values.push_back(r.guest);
+            break;
+        case 4:
+            tabulation.values.push_back(r.clipType);
+            break;
+        case 5:
+            tabulation.values.push_back(r.interval);
+            break;
+        case 6:
+            if (m_presentationNames[o] != kNoText) {
+                tabulation.values.push_back(m_presentationNames[o]);
+            }
+            break;
+        default:
+            if (categoryText == kNoText) {
+                break;
+            }
+            for (const TQuestionRecord& question : Questions(r)) {
+                if (question.text != categoryText) {
+                    continue;
+                }
+                if (question.answerCount == 0) {
+                    tabulation.values.push_back(m_none);
+                }
+                for (TTextId answer : Answers(question)) {
+                    if (answer != empty) {
+                        tabulation.values.push_back(answer);
+                    }
+                }
+            }
+            break;
+        }
+        if (tabulation.values.size() > first && tabulation.values[first] == empty) {
+            tabulation.values[first] = m_none;
+        }
+        tabulation.offsets.push_back(static_cast<int>(tabulation.values.size()));
+    }
+    return tabulation;
+}

@@ -1,0 +1,172 @@
+#pragma once
+// The shared core of one statistics object: every situation as a record of interned texts,
+// numbered in the order of registration, and what queries, counts and sorts derive from the
+// records, each computed once and kept until a situation or text is added.
+
+#include "LabelFormat.h"
+#include "NameOrder.h"
+#include "TextPool.h"
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+class TMatch;
+class TPresentation;
+class TSituation;
+
+// Category names and the fixed values of the statistics.
+namespace category {
+inline constexpr const char* kPresentation = "Presentation";
+inline constexpr const char* kMedium = "Medium";
+inline constexpr const char* kTeam = "Team";
+inline constexpr const char* kTeam1 = "Team 1";
+inline constexpr const char* kTeam2 = "Team 2";
+inline constexpr const char* kClipType = "Clip Type";
+inline constexpr const char* kTimeInterval = "Time Interval";
+inline constexpr const char* kNone = "<None>";
+inline constexpr const char* kTotal = "Total";
+} // namespace category
+
+struct TQuestionRecord {
+    TTextId text = kNoText;
+    int firstAnswer = 0; // answer texts as written, the empty text included
+    int answerCount = 0;
+};
+
+struct TSituationRecord {
+    TSituation* situation = nullptr;
+    const TMatch* match = nullptr;
+    TTextId medium = kNoText; // match label
+    TTextId matchDate = kNoText;
+    TTextId team = kNoText; // the situation's team, "" when it names none
+    TTextId home = kNoText;
+    TTextId guest = kNoText;
+    TTextId clipType = kNoText;
+    TTextId interval = kNoText; // time interval label
+    std::int32_t startMs = 0;   // time of day of StartingTime
+    bool onHomeSide = false;    // the team is the match's home team
+    int firstQuestion = 0;
+    int questionCount = 0;
+};
+
+// Values of one category for every situation: those of ordinal o are
+// values[offsets[o] .. offsets[o + 1]).
+struct TTabulation {
+    std::vector<int> offsets;
+    std::vector<TTextId> values;
+    std::span<const TTextId> Of(int ordinal) const {
+        const auto o = static_cast<std::size_t>(ordinal);
+        return {values.data() + offsets[o], values.data() + offsets[o + 1]};
+    }
+};
+
+class TSituationTable : public std::enable_shared_from_this<TSituationTable> {
+public:
+    explicit TSituationTable(const TLabelFormat& format);
+    TSituationTable(const TSituationTable&) = delete;
+    TSituationTable& operator=(const TSituationTable&) = delete;
+
+    const TNameOrder& Order() const { return m_order; }
+    const TLabelFormat& Format() const { return m_format; }
+    TTextPool& Texts() { return m_texts; }
+    const TTextPool& Texts() const { return m_texts; }
+
+    // The situation's number, reading its record on first sight. Reading its times or team can
+    // throw; the situation is then not registered.
+    int Register(TSituation* situation);
+    // -1 for a situation never registered.
+    int Find(const TSituation* situation) const;
+    int Count() const { return static_cast<int>(m_records.size()); }
+    TSituation* Situation(int ordinal) const { return Record(ordinal).situation; }
+    const TSituationRecord& Record(int ordinal) const {
+        return m_records[static_cast<std::size_t>(ordinal)];
+    }
+    std::span<const TQuestionRecord> Questions(const TSituationRecord& record) const;
+    std::span<const TTextId> Answers(const TQuestionRecord& question) const;
+
+    // The presentation that counts and tabulates for a situation; kNoText for none.
+    void SetPresentationName(int ordinal, TTextId name);
+    TTextId PresentationName(int ordinal) const;
+
+    // Position of the situation's identifier in name order; ties follow registration.
+    int IdRank(int ordinal) const;
+
+    // Sort rank of every situation for a sort category of the situation set.
+    const std::vector<int>& SortRanks(const std::string& sortCategory) const;
+
+    // One-dimensional counts are kept per (category, value) pair, numbered densely.
+    int PairCount() const { return static_cast<int>(m_pairKeys.size()); }
+    int FindPair(TTextId category, TTextId value) const;
+    // Every counting pair of the situation, its presentation included.
+    template <class F> void ForEachCountingPair(int ordinal, F&& visit) const {
+        const auto o = static_cast<std::size_t>(ordinal);
+        for (int i = m_pairOffsets[o]; i < m_pairOffsets[o + 1]; ++i) {
+            visit(m_pairs[static_cast<std::size_t>(i)]);
+        }
+        visit(m_presentationPairs[o]);
+    }
+
+    // The tabulation values of every situation for a category of the cross table.
+    const TTabulation& Tabulation(const std::string& categoryName) const;
+
+    // Texts every table holds.
+    TTextId NoneText() const { return m_none; }
+    TTextId TotalText() const { return m_total; }
+
+private:
+    struct TMatchTexts {
+        TTextId medium = kNoText;
+        TTextId date = kNoText;
+        TTextId home = kNoText;
+        TTextId guest = kNoText;
+    };
+    const TMatchTexts& MatchTexts(const TMatch* match);
+    int Pair(TTextId category, TTextId value);
+    void AddCountingPairs(const TSituationRecord& record);
+    // Whether caches made at the given state are still good.
+    std::uint64_t State() const {
+        return m_texts.Version() + m_records.size() + m_presentationEdits;
+    }
+    std::vector<int> RanksOfTexts(const std::vector<std::string>& texts) const;
+    std::vector<std::string> SortTexts(const std::string& sortCategory) const;
+    TTabulation BuildTabulation(const std::string& categoryName) const;
+
+    TNameOrder m_order;
+    TLabelFormat m_format;
+    TTextPool m_texts{m_order};
+    std::vector<TSituationRecord> m_records;
+    std::vector<TQuestionRecord> m_questions;
+    std::vector<TTextId> m_answers;
+    std::unordered_map<const TSituation*, int> m_ordinals;
+    std::unordered_map<const TMatch*, TMatchTexts> m_matches;
+    std::vector<TTextId> m_presentationNames;
+    std::uint64_t m_presentationEdits = 0;
+
+    std::unordered_map<std::uint64_t, int> m_pairIds;
+    std::vector<std::uint64_t> m_pairKeys;
+    std::vector<int> m_pairOffsets{0};
+    std::vector<int> m_pairs;
+    std::vector<int> m_presentationPairs;
+
+    TTextId m_empty;
+    TTextId m_none;
+    TTextId m_total;
+    TTextId m_categoryTexts[6]; // Medium, Team, Team 1, Team 2, Clip Type, Time Interval
+    TTextId m_presentationCategory;
+
+    mutable std::vector<int> m_idRanks;
+    mutable std::uint64_t m_idRanksState = ~0ULL;
+    template <class T> struct TCached {
+        std::uint64_t state = ~0ULL;
+        T value;
+    };
+    mutable std::unordered_map<std::string, TCached<std::vector<int>>> m_sortRanks;
+    mutable std::unordered_map<std::string, TCached<TTabulation>> m_tabulations;
+};
+
+// The time interval label of a time of day in whole milliseconds.
+const char* TimeIntervalLabel(std::int64_t timeOfDayMs);

@@ -1,0 +1,72 @@
+// Commands of the repository: merge, as the viewer's import does it, and check.
+
+#include "Cli.h"
+#include "MatchStatFile.h"
+#include "MediaIndexCheck.h"
+#include "OptionsModel.h"
+#include "UntMergeManager.h"
+
+#include <QString>
+
+#include <filesystem>
+#include <iostream>
+#include <system_error>
+
+namespace cli {
+namespace {
+
+int Merge(const std::vector<std::string>& args) {
+    TArguments arguments(args, {});
+    arguments.ExpectPositional(3);
+    TMatchStatFile target;
+    target.LoadFromFile(arguments.Positional()[0]);
+    TMatchStatFile imported;
+    imported.LoadFromFile(arguments.Positional()[1]);
+    TMergeManager merger(target);
+    merger.SelectAll(imported);
+    merger.Merge(imported);
+    target.SaveToFile(arguments.Positional()[2]);
+    return 0;
+}
+
+// The viewer's media folder setting, which defaults to the Media folder beside the program.
+QString StoredMediaFolder() {
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    return TOptionsModel(QString::fromStdString(program.parent_path().string())).GetMediaFolder();
+}
+
+int Check(const std::vector<std::string>& args) {
+    TArguments arguments(args, {"media-folder"});
+    arguments.ExpectPositional(1);
+    QString mediaFolder = StoredMediaFolder();
+    if (!arguments.Values("media-folder").empty()) {
+        mediaFolder = QString::fromStdString(arguments.Value("media-folder"));
+        if (!mediaFolder.isEmpty() && !mediaFolder.endsWith(u'/')) {
+            mediaFolder += u'/';
+        }
+    }
+    const std::vector<std::string> problems =
+        CheckMediaIndex(arguments.Positional()[0], mediaFolder);
+    for (const std::string& problem : problems) {
+        std::cout << problem << "\n";
+    }
+    return problems.empty() ? 0 : 1;
+}
+
+} // namespace
+
+std::vector<TCommand> RepositoryCommands() {
+    return {
+        {"merge", "TARGET IMPORT OUT",
+         "merge IMPORT into TARGET as the viewer's import does, and write the result to OUT "
+         "(no backup, no search for videos)",
+         Merge},
+        {"check", "IN [--media-folder DIR]",
+         "list what would make IN misbehave, one problem a line; exit 1 if there is any "
+         "(DIR defaults to the viewer's media folder)",
+         Check},
+    };
+}
+
+} // namespace cli

@@ -1,0 +1,91 @@
+#include "MediaDisplay.h"
+
+#include <KivDateTime.h>
+
+#include <QCoreApplication>
+
+#include <stdexcept>
+
+namespace {
+
+constexpr double kSecondsPerDay = 86400.0;
+
+} // namespace
+
+TMediaDisplay::TMediaDisplay(QWidget* parent) : TActiveMovie(parent) {}
+
+TMediaDisplay::~TMediaDisplay() = default;
+
+void TMediaDisplay::SetFileName(const QString& fileName) {
+    TActiveMovie::SetFileName(fileName);
+    Open();
+}
+
+QString TMediaDisplay::GetFileName() {
+    return FileName();
+}
+
+void TMediaDisplay::SetPosition(double position) {
+    QCoreApplication::processEvents();
+    WaitWhileOpening();
+    if (CachedDurationMs() <= 0) {
+        return;
+    }
+    const qint64 ms = kivdatetime::TimeOfDayMs(position);
+    if (ms > CachedDurationMs()) {
+        throw std::runtime_error("The time of the situation is after the end of the video");
+    }
+    SeekMs(ms);
+}
+
+double TMediaDisplay::GetPosition() {
+    return CurrentPosition() / kSecondsPerDay;
+}
+
+double TMediaDisplay::GetDuration() {
+    return Duration() / kSecondsPerDay;
+}
+
+void TMediaDisplay::Play() {
+    TActiveMovie::Play();
+}
+
+void TMediaDisplay::Pause() {
+    TActiveMovie::Pause();
+}
+
+void TMediaDisplay::Stop() {
+    TActiveMovie::Stop();
+}
+
+int TMediaDisplay::GetVolume() {
+    return Volume();
+}
+
+void TMediaDisplay::SetVolume(int volume) {
+    TActiveMovie::SetVolume(volume);
+}
+
+bool TMediaDisplay::GetMute() {
+    return Mute();
+}
+
+void TMediaDisplay::SetMute(bool mute) {
+    TActiveMovie::SetMute(mute);
+}
+
+std::shared_ptr<IMediaController> TMediaDisplay::GetController() {
+    return m_controller;
+}
+
+void TMediaDisplay::SetController(std::shared_ptr<IMediaController> controller) {
+    m_controller = std::move(controller);
+}
+
+void TMediaDisplay::SetFullScreen(bool fullScreen) {
+    SetFullScreenMode(fullScreen);
+}
+
+bool TMediaDisplay::GetFullScreen() {
+    return FullScreenMode();
+}

@@ -1,0 +1,37 @@
+#pragma once
+// The video pane of the query window: the player component driven by the media controller.
+
+#include "ActiveMovie.h"
+
+#include <Agents.h>
+
+#include <memory>
+
+class TMediaDisplay final : public TActiveMovie, public IMediaView {
+    Q_OBJECT
+public:
+    explicit TMediaDisplay(QWidget* parent = nullptr);
+    ~TMediaDisplay() override;
+
+    void SetFileName(const QString& fileName) override;
+    QString GetFileName() override;
+    // Handles pending events first and waits for a file still being opened; ignored while no
+    // duration is known. Throws past the end of the video.
+    void SetPosition(double position) override;
+    double GetPosition() override;
+    double GetDuration() override;
+    void Play() override;
+    void Pause() override;
+    void Stop() override;
+    int GetVolume() override;
+    void SetVolume(int volume) override;
+    bool GetMute() override;
+    void SetMute(bool mute) override;
+    std::shared_ptr<IMediaController> GetController() override;
+    void SetController(std::shared_ptr<IMediaController> controller) override;
+    void SetFullScreen(bool fullScreen) override;
+    bool GetFullScreen() override;
+
+private:
+    std::shared_ptr<IMediaController> m_controller;
+};

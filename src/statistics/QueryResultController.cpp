@@ -1,0 +1,7 @@
+#include "QueryResultController.h"
+
+TQueryResultController::TQueryResultController(IQueryResultCoordinator* coordinator,
+                                               IQueryResultView* view)
+    : m_view(view) {
+    m_view->SetResultModel(coordinator->GetResultModel());
+}

@@ -25,6 +25,7 @@ struct TCommand {
 
 std::vector<TCommand> DocumentCommands();
 std::vector<TCommand> RepositoryCommands();
+std::vector<TCommand> QueryCommands();
 std::vector<TCommand> AllCommands();
 
 // Parses the arguments of a command: positional ones in order, and "--name value" options.

@@ -1,0 +1,318 @@
+// Commands that run the viewer's query engine over a media index: clips, counts, table.
+// Dates are "yyyy/MM/dd" and times "HH:mm:ss" whatever the locale, so that scripts get the
+// same output everywhere.
+
+#include "Cli.h"
+#include "LabelFormat.h"
+#include "MatchStatFile.h"
+#include "QueryDefinitionModel.h"
+#include "QueryModel.h"
+#include "QueryResultModel.h"
+#include "ResultTableGrid.h"
+#include "UntStatistics.h"
+
+#include <cmath>
+#include <cstdio>
+#include <iostream>
+#include <memory>
+#include <unordered_map>
+
+namespace cli {
+namespace {
+
+using TRow = std::vector<std::string>;
+
+enum class TFormat { Tsv, Csv, Json };
+
+TFormat FormatOf(const TArguments& arguments) {
+    const std::string format = arguments.Value("format", "tsv");
+    if (format == "tsv") {
+        return TFormat::Tsv;
+    }
+    if (format == "csv") {
+        return TFormat::Csv;
+    }
+    if (format == "json") {
+        return TFormat::Json;
+    }
+    throw EUsageError("--format needs tsv, csv or json, not \"" + format + "\"");
+}
+
+// TSV fields cannot hold their own separators; these are written as backslash escapes.
+std::string TsvField(const std::string& text) {
+    std::string field;
+    for (char c : text) {
+        switch (c) {
+        case '\\':
+            field += "\\\\";
+            break;
+        case '\t':
+            field += "\\t";
+            break;
+        case '\n':
+            field += "\\n";
+            break;
+        case '\r':
+            field += "\\r";
+            break;
+        default:
+            field += c;
+        }
+    }
+    return field;
+}
+
+std::string CsvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) {
+        return text;
+    }
+    std::string field = "\"";
+    for (char c : text) {
+        field += c;
+        if (c == '"') {
+            field += '"';
+        }
+    }
+    return field + "\"";
+}
+
+std::string JsonString(const std::string& text) {
+    std::string json = "\"";
+    for (char c : text) {
+        switch (c) {
+        case '"':
+            json += "\\\"";
+            break;
+        case '\\':
+            json += "\\\\";
+            break;
+        case '\n':
+            json += "\\n";
+            break;
+        case '\r':
+            json += "\\r";
+            break;
+        case '\t':
+            json += "\\t";
+            break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+                json += escaped;
+            } else {
+                json += c;
+            }
+        }
+    }
+    return json + "\"";
+}
+
+// Writes rows of fields; in JSON, fields listed as numeric are written as numbers.
+void WriteRows(std::ostream& out, TFormat format, const std::vector<TRow>& rows,
+               const std::vector<bool>& numeric = {}) {
+    if (format == TFormat::Json) {
+        out << "[\n";
+    }
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const TRow& row = rows[r];
+        if (format == TFormat::Json) {
+            out << "[";
+        }
+        for (std::size_t f = 0; f < row.size(); ++f) {
+            if (f > 0) {
+                out << (format == TFormat::Tsv ? "\t" : ",");
+            }
+            switch (format) {
+            case TFormat::Tsv:
+                out << TsvField(row[f]);
+                break;
+            case TFormat::Csv:
+                out << CsvField(row[f]);
+                break;
+            case TFormat::Json:
+                out << (f < numeric.size() && numeric[f] ? row[f] : JsonString(row[f]));
+                break;
+            }
+        }
+        if (format == TFormat::Json) {
+            out << (r + 1 < rows.size() ? "]," : "]");
+        }
+        out << "\n";
+    }
+    if (format == TFormat::Json) {
+        out << "]\n";
+    }
+}
+
+// A document with its query: the query model, the definition and the result model wired as
+// in the viewer, the result model observing the definition.
+class TQuery {
+public:
+    explicit TQuery(const std::string& path) : m_queryModel(TLabelFormat::Fixed()) {
+        m_document.LoadFromFile(path);
+        m_queryModel.SetDocument(&m_document);
+        m_definition.AddObserver(&m_result);
+        m_result.SetQueryModel(m_queryModel);
+        m_definition.Rebuild(m_queryModel);
+    }
+
+    // Toggles each "PROPERTY=VALUE" in order. A value the document lacks is an error: the
+    // definition would ignore it and the result would silently be wider than asked for.
+    void Select(const std::vector<std::string>& selections) {
+        for (const std::string& selection : selections) {
+            const std::size_t equals = selection.find('=');
+            if (equals == std::string::npos) {
+                throw EUsageError("--select needs PROPERTY=VALUE, not \"" + selection + "\"");
+            }
+            const QString property = QString::fromStdString(selection.substr(0, equals));
+            const QString value = QString::fromStdString(selection.substr(equals + 1));
+            if (!m_definition.FindProperty(property)) {
+                throw std::runtime_error("No property \"" + property.toStdString() + "\".");
+            }
+            if (!m_definition.FindValue(property, value)) {
+                throw std::runtime_error("No value \"" + value.toStdString() + "\" of property \"" +
+                                         property.toStdString() + "\".");
+            }
+            m_definition.ToggleValue(property, value);
+        }
+    }
+
+    void SetCategory(bool primary, const std::string& name) {
+        const QString category = QString::fromStdString(name);
+        if (!category.isEmpty() && !m_definition.FindProperty(category)) {
+            throw std::runtime_error("No property \"" + name + "\".");
+        }
+        if (primary) {
+            m_definition.SetPrimaryCategory(category);
+        } else {
+            m_definition.SetSecondaryCategory(category);
+        }
+    }
+
+    TQueryDefinitionModel& Definition() { return m_definition; }
+    TQueryResultModel& Result() { return m_result; }
+
+private:
+    TMatchStatFile m_document;
+    TQueryModel m_queryModel;
+    TQueryDefinitionModel m_definition;
+    TQueryResultModel m_result;
+};
+
+std::string TimeText(double value, const TLabelFormat& format) {
+    return std::fabs(value) < 1e-7 ? std::string() : format.FormatTimeOfDay(value);
+}
+
+// The clip list: fixed columns, then a column per question text in first-met order.
+std::vector<TRow> ClipRows(TSituationSet& set) {
+    const TLabelFormat format = TLabelFormat::Fixed();
+    std::vector<TRow> rows = {
+        {"Date", "Name", "Team 1", "Team 2", "From", "To", "Clip Team", "Clip Type"}};
+    std::unordered_map<std::string, std::size_t> questionColumns;
+    for (int i = 0; i < set.SortedCount(); ++i) {
+        const TSituation* situation = set.SortedItem(i);
+        const auto* match = dynamic_cast<const TMatch*>(situation->Owner());
+        const auto name = [](const TTeam* team) { return team ? team->Text() : std::string(); };
+        const TTeam* team = situation->Team();
+        TRow row = {TSituationStatistics::MatchDate(*match, format),
+                    match->Name(),
+                    name(match->HomeTeam()),
+                    name(match->GuestTeam()),
+                    TimeText(situation->StartingTime(), format),
+                    TimeText(situation->EndingTime(), format),
+                    name(team),
+                    situation->Text()};
+        for (const TQuestion* question : situation->Questions()) {
+            if (question->Answers().Count() == 0) {
+                continue;
+            }
+            auto [it, added] = questionColumns.try_emplace(question->Text(), rows[0].size());
+            if (added) {
+                rows[0].push_back(question->Text());
+            }
+            if (row.size() <= it->second) {
+                row.resize(it->second + 1);
+            }
+            row[it->second] = question->AnswersText();
+        }
+        rows.push_back(std::move(row));
+    }
+    for (TRow& row : rows) {
+        row.resize(rows[0].size());
+    }
+    return rows;
+}
+
+int Clips(const std::vector<std::string>& args) {
+    TArguments arguments(args, {"select", "sort", "format"});
+    arguments.ExpectPositional(1);
+    const TFormat format = FormatOf(arguments);
+    TQuery query(arguments.Positional()[0]);
+    query.Select(arguments.Values("select"));
+    for (const std::string& caption : arguments.Values("sort")) {
+        query.Result().SortBy(QString::fromStdString(caption));
+    }
+    WriteRows(std::cout, format, ClipRows(query.Result().GetSituationSet()));
+    return 0;
+}
+
+int Counts(const std::vector<std::string>& args) {
+    TArguments arguments(args, {"select", "format"});
+    arguments.ExpectPositional(1);
+    const TFormat format = FormatOf(arguments);
+    TQuery query(arguments.Positional()[0]);
+    query.Select(arguments.Values("select"));
+    std::vector<TRow> rows;
+    TQueryDefinitionModel& definition = query.Definition();
+    for (int p = 0; p < definition.GetPropertyCount(); ++p) {
+        std::shared_ptr<IQueryProperty> property = definition.GetProperty(p);
+        const QString name = property->GetName();
+        for (int v = 0; v < property->GetValueCount(); ++v) {
+            const QString value = property->GetValue(v)->GetText();
+            rows.push_back({name.toStdString(), value.toStdString(),
+                            std::to_string(query.Result().GetCount(name, value))});
+        }
+    }
+    WriteRows(std::cout, format, rows, {false, false, true});
+    return 0;
+}
+
+int Table(const std::vector<std::string>& args) {
+    TArguments arguments(args, {"primary", "secondary", "select", "format"});
+    arguments.ExpectPositional(1);
+    const TFormat format = FormatOf(arguments);
+    TQuery query(arguments.Positional()[0]);
+    query.SetCategory(true, arguments.Value("primary"));
+    query.SetCategory(false, arguments.Value("secondary"));
+    query.Select(arguments.Values("select"));
+    TResultTableGrid grid(query.Definition());
+    grid.FillCounts(query.Result());
+    std::vector<TRow> rows;
+    for (int r = 0; r < grid.RowCount(); ++r) {
+        TRow row;
+        for (int c = 0; c < grid.ColumnCount(); ++c) {
+            row.push_back(grid.Cell(c, r).toStdString());
+        }
+        rows.push_back(std::move(row));
+    }
+    WriteRows(std::cout, format, rows);
+    return 0;
+}
+
+} // namespace
+
+std::vector<TCommand> QueryCommands() {
+    const std::string select = "[--select PROPERTY=VALUE]... ";
+    const std::string format = "[--format tsv|csv|json]";
+    return {
+        {"clips", "IN " + select + "[--sort CAPTION]... " + format,
+         "list the clips of a query: one row per situation, in display order", Clips},
+        {"counts", "IN " + select + format,
+         "count the result of a query by every property and value", Counts},
+        {"table", "IN [--primary CATEGORY] [--secondary CATEGORY] " + select + format,
+         "cross-tabulate the result of a query as the statistics table shows it", Table},
+    };
+}
+
+} // namespace cli

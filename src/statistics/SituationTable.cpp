@@ -84,7 +84,8 @@ int TSituationTable::Register(TSituation* situation) {
     record.home = matchTexts.home;
     record.guest = matchTexts.guest;
     record.team = m_texts.Intern(TeamName(team));
-    record.onHomeSide = team && match && match->HomeTeam() && team->Id() == match->HomeTeam()->Id();
+    const TTeam* home = match ? match->HomeTeam() : nullptr;
+    record.onHomeSide = team && home && (team == home || team->Id() == home->Id());
     record.clipType = m_texts.Intern(situation->Text());
     record.interval = m_texts.Intern(TimeIntervalLabel(startMs));
     record.startMs = static_cast<std::int32_t>(startMs);
@@ -199,6 +200,7 @@ int TSituationTable::IdRank(int ordinal) const {
 // collated once.
 std::vector<int> TSituationTable::RanksOfTexts(const std::vector<std::string>& texts) const {
     std::unordered_map<std::string_view, int> distinct;
+    distinct.reserve(texts.size());
     std::vector<QString> unique;
     std::vector<int> slotOf(texts.size());
     for (std::size_t i = 0; i < texts.size(); ++i) {
@@ -216,45 +218,66 @@ std::vector<int> TSituationTable::RanksOfTexts(const std::vector<std::string>& t
     return ranks;
 }
 
+std::vector<int> TSituationTable::TimeSortRanks(bool withDate) const {
+    // Distinct (date, time) keys are found as numbers; only those are written and collated.
+    std::unordered_map<std::uint64_t, int> distinct;
+    distinct.reserve(m_records.size());
+    std::vector<int> slotOf(m_records.size());
+    std::vector<std::string> texts;
+    for (std::size_t o = 0; o < m_records.size(); ++o) {
+        const TSituationRecord& record = m_records[o];
+        const std::uint64_t key =
+            (withDate
+                 ? static_cast<std::uint64_t>(static_cast<std::uint32_t>(record.matchDate)) << 32
+                 : 0) |
+            static_cast<std::uint32_t>(record.startMs);
+        auto [it, inserted] = distinct.try_emplace(key, static_cast<int>(texts.size()));
+        if (inserted) {
+            std::string text = m_format.FormatTimeOfDay(kivdatetime::FromMs(record.startMs));
+            if (withDate) {
+                text = m_texts.Text(record.matchDate) + "_" + text;
+            }
+            texts.push_back(std::move(text));
+        }
+        slotOf[o] = it->second;
+    }
+    // Times apart by less than the format shows are one text.
+    const std::vector<int> textRanks = RanksOfTexts(texts);
+    std::vector<int> ranks(m_records.size());
+    for (std::size_t o = 0; o < m_records.size(); ++o) {
+        ranks[o] = textRanks[static_cast<std::size_t>(slotOf[o])];
+    }
+    return ranks;
+}
+
 std::vector<std::string> TSituationTable::SortTexts(const std::string& sortCategory) const {
     std::vector<std::string> texts;
     texts.reserve(m_records.size());
-    if (sortCategory == "Date" || sortCategory == "From") {
-        const bool withDate = sortCategory == "Date";
-        std::unordered_map<std::int32_t, std::string> times;
-        for (const TSituationRecord& record : m_records) {
-            auto [it, inserted] = times.try_emplace(record.startMs);
-            if (inserted) {
-                it->second = m_format.FormatTimeOfDay(kivdatetime::FromMs(record.startMs));
-            }
-            texts.push_back(withDate ? m_texts.Text(record.matchDate) + "_" + it->second
-                                     : it->second);
-        }
-    } else if (sortCategory == "To") {
+    if (sortCategory == "To") {
         for (const TSituationRecord& record : m_records) {
             texts.push_back(m_format.FormatTimeOfDay(record.situation->EndingTime()));
         }
-    } else {
-        const TTextId questionText = m_texts.Find(sortCategory);
-        for (const TSituationRecord& record : m_records) {
-            std::string key;
-            for (const TQuestionRecord& question : Questions(record)) {
-                if (question.text != questionText) {
-                    continue;
-                }
-                // The first such question's answers, as the question column shows them.
-                bool first = true;
-                for (TTextId answer : Answers(question)) {
-                    if (!first) {
-                        key.append(" & ");
-                    }
-                    key.append(m_texts.Text(answer));
-                    first = false;
-                }
-                break;
+        return texts;
+    }
+    const TTextId questionText = m_texts.Find(sortCategory);
+    for (const TSituationRecord& record : m_records) {
+        std::string key;
+        for (const TQuestionRecord& question : Questions(record)) {
+            if (question.text != questionText) {
+                continue;
             }
-            texts.push_back(std::move(key));
+            // The first such question's answers, as the question column shows them.
+            bool first = true;
+            for (TTextId answer : Answers(question)) {
+                if (!first) {
+                    key.append(" & ");
+                }
+                key.append(m_texts.Text(answer));
+                first = false;
+            }
+            break;
         }
+        texts.push_back(std::move(key));
     }
     return texts;
 }
@@ -283,6 +306,8 @@ const std::vector<int>& TSituationTable::SortRanks(const std::string& sortCatego
                                               : r.clipType;
             cached.value[o] = m_texts.Rank(text);
         }
+    } else if (sortCategory == "Date" || sortCategory == "From") {
+        cached.value = TimeSortRanks(sortCategory == "Date");
     } else {
         cached.value = RanksOfTexts(SortTexts(sortCategory));
     }

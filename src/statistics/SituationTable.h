@@ -133,6 +133,7 @@ private:
     }
     std::vector<int> RanksOfTexts(const std::vector<std::string>& texts) const;
     std::vector<std::string> SortTexts(const std::string& sortCategory) const;
+    std::vector<int> TimeSortRanks(bool withDate) const;
     TTabulation BuildTabulation(const std::string& categoryName) const;
 
     TNameOrder m_order;

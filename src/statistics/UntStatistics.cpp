@@ -5,8 +5,8 @@
 #include "SituationTable.h"
 
 #include <algorithm>
+#include <iterator>
 #include <stdexcept>
-#include <unordered_set>
 
 // ---- TSituationIndex ----
 
@@ -29,28 +29,48 @@ void TSituationIndex::Sort() const {
     const TTextPool& texts = m_table->Texts();
     // Later additions go before earlier ones of the same key, among themselves and before the
     // entries already sorted.
-    std::vector<std::pair<std::uint64_t, TEntry>> added;
-    added.reserve(m_added.size());
-    const auto count = static_cast<std::uint32_t>(m_added.size());
-    for (std::uint32_t i = 0; i < count; ++i) {
-        const TEntry& entry = m_added[i];
-        const auto rank = static_cast<std::uint64_t>(texts.Rank(entry.key));
-        added.emplace_back((rank << 32) | (count - 1 - i), entry);
+    const std::size_t count = m_added.size();
+    std::vector<int> ranks(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        ranks[i] = texts.Rank(m_added[i].key);
     }
-    std::sort(added.begin(), added.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<TEntry> merged;
-    merged.reserve(m_entries.size() + added.size());
-    auto old = m_entries.begin();
-    for (const auto& [order, entry] : added) {
-        const int rank = static_cast<int>(order >> 32);
-        while (old != m_entries.end() && texts.Rank(old->key) < rank) {
-            merged.push_back(*old++);
+    std::vector<TEntry> added(count);
+    const auto rankCount = static_cast<std::size_t>(texts.Count());
+    if (rankCount <= 8 * count) {
+        // Ranks are dense: a counting sort, walking the additions from the last.
+        std::vector<int> next(rankCount + 1, 0);
+        for (int rank : ranks) {
+            ++next[static_cast<std::size_t>(rank) + 1];
         }
-        merged.push_back(entry);
+        for (std::size_t r = 1; r <= rankCount; ++r) {
+            next[r] += next[r - 1];
+        }
+        for (std::size_t i = count; i-- > 0;) {
+            added[static_cast<std::size_t>(next[static_cast<std::size_t>(ranks[i])]++)] =
+                m_added[i];
+        }
+    } else {
+        std::vector<std::size_t> order(count);
+        for (std::size_t i = 0; i < count; ++i) {
+            order[i] = count - 1 - i;
+        }
+        std::stable_sort(order.begin(), order.end(),
+                         [&](std::size_t a, std::size_t b) { return ranks[a] < ranks[b]; });
+        for (std::size_t i = 0; i < count; ++i) {
+            added[i] = m_added[order[i]];
+        }
     }
-    merged.insert(merged.end(), old, m_entries.end());
-    m_entries = std::move(merged);
+    if (m_entries.empty()) {
+        m_entries = std::move(added);
+    } else {
+        std::vector<TEntry> merged;
+        merged.reserve(m_entries.size() + count);
+        std::merge(added.begin(), added.end(), m_entries.begin(), m_entries.end(),
+                   std::back_inserter(merged), [&](const TEntry& a, const TEntry& b) {
+                       return texts.Rank(a.key) < texts.Rank(b.key);
+                   });
+        m_entries = std::move(merged);
+    }
     m_added.clear();
     m_added.shrink_to_fit();
 }

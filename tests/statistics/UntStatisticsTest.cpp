@@ -144,6 +144,26 @@ TEST_F(StatisticsTest, IndexesListEveryCategoryWithSortedKeysAndLatestEntryFirst
     EXPECT_EQ(presentations.PresentationOf(s30), nullptr);
 }
 
+TEST_F(StatisticsTest, LaterEntriesGoBeforeEqualKeysAndNewKeysInOrder) {
+    TSituationStatistics& statistics = Build();
+    TSituationIndex& clipType = statistics.ClipType();
+    auto* s30 = dynamic_cast<TSituation*>(m_document.FindById("30"));
+    clipType.Add("Attack", s30);
+    clipType.Add("Block", s30);
+    clipType.Add("Attack", s30);
+    EXPECT_EQ(Entries(clipType), (TEntries{{"Attack", "30"},
+                                           {"Attack", "30"},
+                                           {"Attack", "80"},
+                                           {"Attack", "100"},
+                                           {"Attack", "20"},
+                                           {"Block", "30"},
+                                           {"Corner", "70"},
+                                           {"Corner", "30"},
+                                           {"attack", "40"}}));
+    clipType.SelectKey("Block");
+    EXPECT_EQ(Selected(clipType), (TIds{"30"}));
+}
+
 TEST_F(StatisticsTest, SituationsOfAMatchTakenOutOfTheDocumentAppearNowhere) {
     // As the repository does when a match's video is not found: the match's objects stay
     // alive and a scene still resolves to one of its situations.

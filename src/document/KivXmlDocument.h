@@ -208,6 +208,7 @@ template <class TMember> class TKivXmlParent : public TKivXmlElement {
 public:
     void AssignNode(pugi::xml_node node) override {
         TKivXmlElement::AssignNode(node);
+        m_members.Clear(); // a catalogue object is re-bound when its document is reloaded
         ForEachRelatedChild(node, [this](pugi::xml_node child, const char* rel) {
             m_members.LoadChild(child, rel);
         });

@@ -2,6 +2,7 @@
 
 void TMatch::AssignNode(pugi::xml_node node) {
     TKivXmlElement::AssignNode(node);
+    m_situations.Clear();
     ForEachRelatedChild(node, [this](pugi::xml_node child, const char* rel) {
         m_situations.LoadChild(child, rel);
         LoadSingleChild(m_homeTeam, "HomeTeam", child, rel);

@@ -136,6 +136,18 @@ TEST_F(MatchStatFileTest, EveryValueSurvivesSaveAndLoad) {
     EXPECT_EQ(ReadFile(again), ReadFile(path));
 }
 
+TEST_F(MatchStatFileTest, ReloadingReplacesTheContent) {
+    const std::string path = m_dir.File("twice.vmi");
+    WriteFile(path, ReadFile(DataPath("roundtrip.vmi")));
+    TMatchStatFile document;
+    document.LoadFromFile(path);
+    document.LoadFromFile(path);
+    EXPECT_EQ(document.ActorFile()->Teams().Count(), 2);
+    EXPECT_EQ(document.SituationFile()->Situations().Count(), 1);
+    EXPECT_EQ(document.Matches().Count(), 1);
+    EXPECT_EQ(SaveText(document), ReadFile(path));
+}
+
 TEST_F(MatchStatFileTest, NoteForms) {
     auto document =
         LoadText("<MatchStatFile><Match Id='1' Rel='Matches' DateTime='1-1-2006'>"

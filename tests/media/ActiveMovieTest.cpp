@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -362,6 +363,20 @@ TEST_F(ActiveMovieTest, EscLeavesFullScreen) {
     EXPECT_EQ(keys, std::vector<int>{Qt::Key_Space});
     EXPECT_FALSE(full->isVisible());
     EXPECT_FALSE(m_movie.FullScreenMode());
+}
+
+TEST_F(ActiveMovieTest, ClickOnThePictureReachesOnClick) {
+    int clicks = 0;
+    m_movie.OnClick = [&] { ++clicks; };
+    TVideoSurface* surface = m_movie.findChild<TVideoSurface*>();
+    const QPointF inside(10, 10);
+    QMouseEvent press(QEvent::MouseButtonPress, inside, surface->mapToGlobal(inside),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, inside, surface->mapToGlobal(inside),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(surface, &press);
+    QApplication::sendEvent(surface, &release);
+    EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(ActiveMovieTest, VolumeInHundredthsOfADecibel) {

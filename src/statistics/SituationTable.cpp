@@ -6,6 +6,7 @@
 #include "Team.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -54,14 +55,19 @@ const TSituationTable::TMatchTexts& TSituationTable::MatchTexts(const TMatch* ma
     if (match) {
         const std::string home = TeamName(match->HomeTeam());
         const std::string guest = TeamName(match->GuestTeam());
-        const std::string date = m_format.FormatDate(match->DateTime());
+        const double dateTime = match->DateTime();
+        const std::string date = m_format.FormatDate(dateTime);
         texts.date = m_texts.Intern(date);
+        texts.name = m_texts.Intern(match->Name());
+        texts.day = static_cast<std::int32_t>(
+            std::floor(static_cast<double>(std::llround(dateTime * kivdatetime::kMsPerDay)) /
+                       kivdatetime::kMsPerDay));
         texts.medium = m_texts.Intern(date + "  " + match->Name() + "  " + home + "-" + guest +
                                       "  " + match->Result());
         texts.home = m_texts.Intern(home);
         texts.guest = m_texts.Intern(guest);
     } else {
-        texts.date = texts.medium = texts.home = texts.guest = m_empty;
+        texts.date = texts.medium = texts.name = texts.home = texts.guest = m_empty;
     }
     return m_matches.emplace(match, texts).first->second;
 }
@@ -81,6 +87,8 @@ int TSituationTable::Register(TSituation* situation) {
     record.match = match;
     record.medium = matchTexts.medium;
     record.matchDate = matchTexts.date;
+    record.matchName = matchTexts.name;
+    record.matchDay = matchTexts.day;
     record.home = matchTexts.home;
     record.guest = matchTexts.guest;
     record.team = m_texts.Intern(TeamName(team));
@@ -218,34 +226,30 @@ std::vector<int> TSituationTable::RanksOfTexts(const std::vector<std::string>& t
     return ranks;
 }
 
-std::vector<int> TSituationTable::TimeSortRanks(bool withDate) const {
-    // Distinct (date, time) keys are found as numbers; only those are written and collated.
-    std::unordered_map<std::uint64_t, int> distinct;
-    distinct.reserve(m_records.size());
-    std::vector<int> slotOf(m_records.size());
-    std::vector<std::string> texts;
+// "Date", "From" and "To" sort by time, not by their texts: under a 12-hour or unpadded
+// time format the texts would put 10:00 before 9:00. Where the texts are fixed-width digits the
+// order is the same.
+std::vector<int> TSituationTable::TimeSortRanks(const std::string& sortCategory) const {
+    std::vector<std::pair<std::int64_t, int>> keys;
+    keys.reserve(m_records.size());
     for (std::size_t o = 0; o < m_records.size(); ++o) {
         const TSituationRecord& record = m_records[o];
-        const std::uint64_t key =
-            (withDate
-                 ? static_cast<std::uint64_t>(static_cast<std::uint32_t>(record.matchDate)) << 32
-                 : 0) |
-            static_cast<std::uint32_t>(record.startMs);
-        auto [it, inserted] = distinct.try_emplace(key, static_cast<int>(texts.size()));
-        if (inserted) {
-            std::string text = m_format.FormatTimeOfDay(kivdatetime::FromMs(record.startMs));
-            if (withDate) {
-                text = m_texts.Text(record.matchDate) + "_" + text;
-            }
-            texts.push_back(std::move(text));
+        std::int64_t key = record.startMs;
+        if (sortCategory == "Date") {
+            key += static_cast<std::int64_t>(record.matchDay) * kivdatetime::kMsPerDay;
+        } else if (sortCategory == "To") {
+            key = kivdatetime::TimeOfDayMs(record.situation->EndingTime());
         }
-        slotOf[o] = it->second;
+        keys.emplace_back(key, static_cast<int>(o));
     }
-    // Times apart by less than the format shows are one text.
-    const std::vector<int> textRanks = RanksOfTexts(texts);
+    std::sort(keys.begin(), keys.end());
     std::vector<int> ranks(m_records.size());
-    for (std::size_t o = 0; o < m_records.size(); ++o) {
-        ranks[o] = textRanks[static_cast<std::size_t>(slotOf[o])];
+    int rank = 0;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (i > 0 && keys[i].first != keys[i - 1].first) {
+            ++rank;
+        }
+        ranks[static_cast<std::size_t>(keys[i].second)] = rank;
     }
     return ranks;
 }
@@ -253,12 +257,6 @@ std::vector<int> TSituationTable::TimeSortRanks(bool withDate) const {
 std::vector<std::string> TSituationTable::SortTexts(const std::string& sortCategory) const {
     std::vector<std::string> texts;
     texts.reserve(m_records.size());
-    if (sortCategory == "To") {
-        for (const TSituationRecord& record : m_records) {
-            texts.push_back(m_format.FormatTimeOfDay(record.situation->EndingTime()));
-        }
-        return texts;
-    }
     const TTextId questionText = m_texts.Find(sortCategory);
     for (const TSituationRecord& record : m_records) {
         std::string key;
@@ -287,27 +285,31 @@ const std::vector<int>& TSituationTable::SortRanks(const std::string& sortCatego
     if (cached.state == State()) {
         return cached.value;
     }
-    int field = -1;
-    const char* const fixedNames[] = {category::kMedium, category::kTeam, category::kTeam1,
-                                      category::kTeam2, category::kClipType};
-    for (int i = 0; i < 5; ++i) {
-        if (sortCategory == fixedNames[i]) {
-            field = i;
+    // The fixed columns of the clip list sort by what they show; "Clip Team" and "Name" would
+    // otherwise be taken for questions and leave the list unsorted.
+    using TField = TTextId TSituationRecord::*;
+    const std::pair<const char*, TField> fields[] = {
+        {category::kMedium, &TSituationRecord::medium},
+        {category::kTeam, &TSituationRecord::team},
+        {"Clip Team", &TSituationRecord::team},
+        {category::kTeam1, &TSituationRecord::home},
+        {category::kTeam2, &TSituationRecord::guest},
+        {category::kClipType, &TSituationRecord::clipType},
+        {"Name", &TSituationRecord::matchName},
+    };
+    TField field = nullptr;
+    for (const auto& [name, member] : fields) {
+        if (sortCategory == name) {
+            field = member;
         }
     }
-    cached.value.assign(m_records.size(), 0);
-    if (field >= 0) {
+    if (field) {
+        cached.value.resize(m_records.size());
         for (std::size_t o = 0; o < m_records.size(); ++o) {
-            const TSituationRecord& r = m_records[o];
-            const TTextId text = field == 0   ? r.medium
-                                 : field == 1 ? r.team
-                                 : field == 2 ? r.home
-                                 : field == 3 ? r.guest
-                                              : r.clipType;
-            cached.value[o] = m_texts.Rank(text);
+            cached.value[o] = m_texts.Rank(m_records[o].*field);
         }
-    } else if (sortCategory == "Date" || sortCategory == "From") {
-        cached.value = TimeSortRanks(sortCategory == "Date");
+    } else if (sortCategory == "Date" || sortCategory == "From" || sortCategory == "To") {
+        cached.value = TimeSortRanks(sortCategory);
     } else {
         cached.value = RanksOfTexts(SortTexts(sortCategory));
     }

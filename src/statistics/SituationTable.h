@@ -42,7 +42,9 @@ struct TSituationRecord {
     const TMatch* match = nullptr;
     TTextId medium = kNoText; // match label
     TTextId matchDate = kNoText;
-    TTextId team = kNoText; // the situation's team, "" when it names none
+    TTextId matchName = kNoText;
+    std::int32_t matchDay = 0; // date part of the match's date-time, in days
+    TTextId team = kNoText;    // the situation's team, "" when it names none
     TTextId home = kNoText;
     TTextId guest = kNoText;
     TTextId clipType = kNoText;
@@ -121,6 +123,8 @@ private:
     struct TMatchTexts {
         TTextId medium = kNoText;
         TTextId date = kNoText;
+        TTextId name = kNoText;
+        std::int32_t day = 0;
         TTextId home = kNoText;
         TTextId guest = kNoText;
     };
@@ -133,7 +137,7 @@ private:
     }
     std::vector<int> RanksOfTexts(const std::vector<std::string>& texts) const;
     std::vector<std::string> SortTexts(const std::string& sortCategory) const;
-    std::vector<int> TimeSortRanks(bool withDate) const;
+    std::vector<int> TimeSortRanks(const std::string& sortCategory) const;
     TTabulation BuildTabulation(const std::string& categoryName) const;
 
     TNameOrder m_order;

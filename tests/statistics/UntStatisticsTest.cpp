@@ -289,6 +289,9 @@ TEST_F(StatisticsTest, SortedViewOrdersByCategoryWithTiesInReverseSetOrder) {
         {"Medium", {"20", "30", "100", "40", "70", "80"}},
         {"Team", {"40", "80", "20", "70", "30", "100"}},
         {"Team 1", {"20", "30", "100", "40", "70", "80"}},
+        // The clip list's own captions sort by what their columns show.
+        {"Clip Team", {"40", "80", "20", "70", "30", "100"}},
+        {"Name", {"20", "30", "100", "40", "70", "80"}},
         {"Team 2", {"70", "80", "20", "30", "100", "40"}},
         {"Date", {"20", "30", "100", "40", "80", "70"}},
         {"From", {"80", "20", "30", "100", "70", "40"}},
@@ -315,6 +318,25 @@ TEST_F(StatisticsTest, SortedViewOrdersByCategoryWithTiesInReverseSetOrder) {
     EXPECT_EQ(set.SortedCount(), 0);
     set.BuildSortedView();
     EXPECT_EQ(set.SortedCount(), 6);
+}
+
+TEST_F(StatisticsTest, TimesSortByTimeWhateverTheirTexts) {
+    // Under "h:mm:ss AP" the texts would put "1:00:00 AM" before "12:00:00 AM".
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    QLocale::setDefault(english);
+    TSituationStatistics statistics(m_document, TLabelFormat::FromLocale(english));
+    TSituationSet set;
+    set.UnionWith(statistics.Medium());
+    const std::vector<std::pair<std::string, TIds>> cases = {
+        {"From", {"80", "20", "30", "100", "70", "40"}},
+        {"To", {"80", "20", "30", "100", "40", "70"}},
+        {"Date", {"20", "30", "100", "40", "80", "70"}},
+    };
+    for (const auto& [category, expected] : cases) {
+        set.SetSortCategory(category);
+        set.BuildSortedView();
+        EXPECT_EQ(Sorted(set), expected) << category;
+    }
 }
 
 TEST(TimeIntervalLabel, BucketsByTenMinutesInWholeMilliseconds) {

@@ -212,6 +212,7 @@ void TActiveMovie::Open() {
     m_pictureSize = QSize();
     m_frame = QVideoFrame();
     m_surface->SetFrame(m_frame);
+    m_openError.clear();
     if (m_player->error() != QMediaPlayer::NoError) {
         CreatePlayer();
     }
@@ -387,6 +388,9 @@ void TActiveMovie::SyncPlayState() {
 void TActiveMovie::ErrorOccurred(QMediaPlayer::Error error, const QString& description) {
     if (error == QMediaPlayer::NoError) {
         return;
+    }
+    if (m_openState != kOpen && m_openError.isEmpty()) {
+        m_openError = description.isEmpty() ? QStringLiteral("unknown error") : description;
     }
     m_opening = false;
     if (OnError) {

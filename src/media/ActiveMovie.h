@@ -145,6 +145,8 @@ protected:
     // opening ends the wait.
     void WaitWhileOpening();
     qint64 CachedDurationMs() const { return m_cachedDurationMs; }
+    // Why the present file could not be opened; empty while nothing went wrong.
+    const QString& OpenError() const { return m_openError; }
     void SeekMs(qint64 ms);
 
 private:
@@ -217,6 +219,7 @@ private:
     int m_playState = kStopped;
     bool m_opening = false;
     bool m_switching = false;
+    QString m_openError;
     bool m_pictureHidden = false;
     QSize m_pictureSize;
     qint64 m_cachedDurationMs = 0;

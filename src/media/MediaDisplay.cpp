@@ -28,6 +28,11 @@ QString TMediaDisplay::GetFileName() {
 void TMediaDisplay::SetPosition(double position) {
     QCoreApplication::processEvents();
     WaitWhileOpening();
+    // A file the player cannot read says so, rather than seeking in the last good file.
+    if (!OpenError().isEmpty()) {
+        throw std::runtime_error("The video file \"" + FileName().toStdString() +
+                                 "\" cannot be played: " + OpenError().toStdString());
+    }
     if (CachedDurationMs() <= 0) {
         return;
     }

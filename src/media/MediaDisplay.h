@@ -16,7 +16,7 @@ public:
     void SetFileName(const QString& fileName) override;
     QString GetFileName() override;
     // Handles pending events first and waits for a file still being opened; ignored while no
-    // duration is known. Throws past the end of the video.
+    // duration is known. Throws past the end of the video and when the file cannot be played.
     void SetPosition(double position) override;
     double GetPosition() override;
     double GetDuration() override;

@@ -73,6 +73,27 @@ TEST_F(MediaDisplayTest, PositionPastTheEndRaisesAndLeavesThePlayerWhereItWas) {
     EXPECT_NEAR(View().GetPosition() / kSecond, 4.0, 0.1);
 }
 
+TEST_F(MediaDisplayTest, PositionInAFileThatCannotBePlayedRaisesAClearError) {
+    OpenVideo(); // a good file's duration is cached first
+    testsupport::TTempDir dir;
+    const QString notAVideo = QString::fromStdString(dir.File("notes.mp4"));
+    testsupport::WriteFile(notAVideo.toStdString(), "These are notes, not a video.\n");
+    View().SetFileName(notAVideo);
+    try {
+        View().SetPosition(1.0 * kSecond);
+        FAIL() << "no error";
+    } catch (const std::runtime_error& error) {
+        EXPECT_EQ(
+            std::string(error.what())
+                .rfind("The video file \"" + notAVideo.toStdString() + "\" cannot be played: ", 0),
+            0u)
+            << error.what();
+    }
+    // The next good file plays again.
+    OpenVideo();
+    View().SetPosition(1.0 * kSecond);
+}
+
 TEST_F(MediaDisplayTest, PositionIsIgnoredUntilADurationIsKnown) {
     View().SetPosition(0.5); // twelve hours, nothing open
     EXPECT_EQ(View().GetPosition(), 0);

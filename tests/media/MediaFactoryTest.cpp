@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 using mediatest::FrameNumber;
 using mediatest::WaitUntil;
 
@@ -72,6 +74,31 @@ TEST(MediaFactory, ControllerPlaysAClipOfTheRealVideoToItsEnd) {
     EXPECT_EQ(display.GetFileName(), QString());
     EXPECT_EQ(display.PlayState(), TActiveMovie::kStopped);
     EXPECT_FALSE(clips.ClipTimerActive());
+}
+
+TEST(MediaFactory, ClipInAFileThatIsNoVideoRaisesAndLeavesPlaybackStopped) {
+    testsupport::TTempDir dir;
+    const std::string notAVideo = dir.File("final.mp4");
+    testsupport::WriteFile(notAVideo, "These are notes, not a video.\n");
+    TMatchStatFile document;
+    TMatch* match = document.Matches().Add();
+    match->SetDateTime(45000);
+    match->SetVideoFilename(notAVideo);
+    TSituation* situation = match->Situations().Add();
+    situation->SetStartingTime(45000 + 1.0 * kSecond);
+    situation->SetEndingTime(45000 + 2.0 * kSecond);
+    TSituationStatistics statistics(document, TLabelFormat::Fixed());
+    TSituationSet set;
+    set.UnionWith(statistics.Medium());
+
+    TMediaDisplay display;
+    TMediaFactory factory(nullptr);
+    std::shared_ptr<IMediaController> controller = factory.CreateControllerForView(&display);
+    controller->SetSituationSet(&set);
+    EXPECT_THROW(controller->Play(), std::runtime_error);
+    EXPECT_TRUE(controller->IsStopped());
+    EXPECT_EQ(display.GetFileName(), QString());
+    EXPECT_FALSE(dynamic_cast<TMediaController&>(*controller).ClipTimerActive());
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 // The query engine on generated media indexes: building the statistics and the definition,
 // the first evaluation, a click, a change of category and a sort. Each runs under the C
-// locale (code-unit order) and under en_US (ICU collation), whose collation is the costly
-// part.
+// locale (code-unit order) and under en_US (ICU collation), to show what collation costs.
 
 #include "BenchData.h"
 #include "LabelFormat.h"
@@ -24,7 +23,6 @@ namespace {
 void UseLocale(const benchmark::State& state) {
     QLocale::setDefault(state.range(1) == 0 ? QLocale::c()
                                             : QLocale(QLocale::English, QLocale::UnitedStates));
-    // Label formats are the same in both, so that only the collation differs.
 }
 
 const char* LocaleName(const benchmark::State& state) {

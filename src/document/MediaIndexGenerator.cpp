@@ -86,8 +86,8 @@ std::string PlayerName(TRandom& random) {
 
 } // namespace
 
-std::unique_ptr<TMatchStatFile> GenerateMediaIndex(const TMediaIndexSpec& spec) {
-    TRandom random(spec.seed);
+std::unique_ptr<TMatchStatFile> GenerateMediaIndex(const TMediaIndexShape& shape) {
+    TRandom random(shape.seed);
     auto document = std::make_unique<TMatchStatFile>();
 
     std::vector<std::vector<std::string>> squads;
@@ -115,7 +115,7 @@ std::unique_ptr<TMatchStatFile> GenerateMediaIndex(const TMediaIndexSpec& spec) 
 
     const double firstDay = *kivdatetime::Encode({2006, 8, 5, 0, 0, 0, 0});
     std::vector<TSituation*> situations;
-    for (int m = 0; m < spec.matches; ++m) {
+    for (int m = 0; m < shape.matches; ++m) {
         TMatch* match = document->Matches().Add();
         const int home = random.Below(static_cast<int>(kTeams.size()));
         const int guest = (home + 1 + random.Below(static_cast<int>(kTeams.size()) - 1)) %
@@ -141,7 +141,7 @@ std::unique_ptr<TMatchStatFile> GenerateMediaIndex(const TMediaIndexSpec& spec) 
 
         // Situations spread over 95 minutes of video, in order of time.
         std::vector<int> starts;
-        for (int s = 0; s < spec.situationsPerMatch; ++s) {
+        for (int s = 0; s < shape.situationsPerMatch; ++s) {
             starts.push_back(random.Below(95 * 60 * 1000));
         }
         std::sort(starts.begin(), starts.end());

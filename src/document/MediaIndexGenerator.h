@@ -6,7 +6,7 @@
 
 class TMatchStatFile;
 
-struct TMediaIndexSpec {
+struct TMediaIndexShape {
     int matches = 4;
     int situationsPerMatch = 50;
     std::uint64_t seed = 1;
@@ -15,4 +15,4 @@ struct TMediaIndexSpec {
 // Teams with players, situation types with questions and answers, matches whose situations
 // answer those questions (some twice, some not at all), notes, and presentations. The same
 // seed gives the same document.
-std::unique_ptr<TMatchStatFile> GenerateMediaIndex(const TMediaIndexSpec& spec);
+std::unique_ptr<TMatchStatFile> GenerateMediaIndex(const TMediaIndexShape& shape);

@@ -30,12 +30,12 @@ int Generate(const std::vector<std::string>& args) {
     arguments.ExpectPositional(1);
     arguments.Required("matches");
     arguments.Required("situations-per-match");
-    TMediaIndexSpec spec;
-    spec.matches = static_cast<int>(arguments.Number("matches", 0, 0, 100'000));
-    spec.situationsPerMatch =
+    TMediaIndexShape shape;
+    shape.matches = static_cast<int>(arguments.Number("matches", 0, 0, 100'000));
+    shape.situationsPerMatch =
         static_cast<int>(arguments.Number("situations-per-match", 0, 0, 1'000'000));
-    spec.seed = static_cast<std::uint64_t>(arguments.Number("seed", 1, 0, INT64_MAX));
-    GenerateMediaIndex(spec)->SaveToFile(arguments.Positional()[0]);
+    shape.seed = static_cast<std::uint64_t>(arguments.Number("seed", 1, 0, INT64_MAX));
+    GenerateMediaIndex(shape)->SaveToFile(arguments.Positional()[0]);
     return 0;
 }
 

@@ -24,8 +24,9 @@ inline QString VideoPath() {
 }
 
 // Handles events until done() holds; false after the deadline. The player works on its own
-// threads, so its results can only be awaited, not stepped.
-inline bool WaitUntil(const std::function<bool()>& done, int deadlineMs = 10000) {
+// threads, so its results can only be awaited, not stepped. The deadline is generous: a
+// sanitized build on a busy machine is slow, and only a failing test waits it out.
+inline bool WaitUntil(const std::function<bool()>& done, int deadlineMs = 30000) {
     QElapsedTimer clock;
     clock.start();
     while (!done()) {

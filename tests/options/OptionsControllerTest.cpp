@@ -44,20 +44,13 @@ public:
 
 class OptionsController : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const char* old = std::getenv("CLIPWISE_USER_SETTINGS");
-        m_oldUser = old ? old : "";
-        setenv("CLIPWISE_USER_SETTINGS", m_dir.File("user.ini").c_str(), 1);
-    }
-    void TearDown() override { setenv("CLIPWISE_USER_SETTINGS", m_oldUser.c_str(), 1); }
-
     std::shared_ptr<IOptionsController> Create() {
         TOptionsFactory factory([this] { return &m_view; }, "/opt/Viewer");
         return factory.CreateController();
     }
 
     TTempDir m_dir;
-    std::string m_oldUser;
+    testsupport::TScopedUserSettings m_settings{m_dir.File("user.ini")};
     TScriptedOptionsView m_view;
 };
 

@@ -20,15 +20,8 @@ const QString OptionsKey = QStringLiteral("Software\\Velmora\\Clipwise\\Reposito
 // Gives each test its own per-user settings file.
 class OptionsModel : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const char* old = std::getenv("CLIPWISE_USER_SETTINGS");
-        m_oldUser = old ? old : "";
-        setenv("CLIPWISE_USER_SETTINGS", m_dir.File("user.ini").c_str(), 1);
-    }
-    void TearDown() override { setenv("CLIPWISE_USER_SETTINGS", m_oldUser.c_str(), 1); }
-
     TTempDir m_dir;
-    std::string m_oldUser;
+    testsupport::TScopedUserSettings m_settings{m_dir.File("user.ini")};
 };
 
 TEST_F(OptionsModel, DefaultIsTheMediaFolderBesideTheProgram) {

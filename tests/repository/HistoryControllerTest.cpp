@@ -35,13 +35,6 @@ public:
 
 class HistoryControllerTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const char* old = std::getenv("CLIPWISE_USER_SETTINGS");
-        m_oldUser = old ? old : "";
-        setenv("CLIPWISE_USER_SETTINGS", m_dir.File("user.ini").c_str(), 1);
-    }
-    void TearDown() override { setenv("CLIPWISE_USER_SETTINGS", m_oldUser.c_str(), 1); }
-
     std::unique_ptr<THistoryController> Create(IHistoryView* second = nullptr) {
         return std::make_unique<THistoryController>(&m_repository,
                                                     std::make_shared<THistoryModel>("Clipwise", 10),
@@ -49,7 +42,7 @@ protected:
     }
 
     TTempDir m_dir;
-    std::string m_oldUser;
+    testsupport::TScopedUserSettings m_settings{m_dir.File("user.ini")};
     TRecordingRepositoryController m_repository;
     std::shared_ptr<TScriptedUserQuestions> m_questions =
         std::make_shared<TScriptedUserQuestions>();

@@ -22,8 +22,7 @@ public:
 
 TEST(HistoryFactory, OneModelForEveryController) {
     testsupport::TTempDir dir;
-    const std::string oldUser = std::getenv("CLIPWISE_USER_SETTINGS");
-    setenv("CLIPWISE_USER_SETTINGS", dir.File("user.ini").c_str(), 1);
+    testsupport::TScopedUserSettings settings(dir.File("user.ini"));
     THistoryModel("Viewer", 10).Add("/d/stored.vmi");
 
     TRecordingRepositoryController repository;
@@ -41,8 +40,6 @@ TEST(HistoryFactory, OneModelForEveryController) {
     EXPECT_EQ(first.entries, 2);
     two->Add("/d/other.vmi");
     EXPECT_EQ(second.entries, 3);
-
-    setenv("CLIPWISE_USER_SETTINGS", oldUser.c_str(), 1);
 }
 
 } // namespace

@@ -20,13 +20,6 @@ const QString kKey = QStringLiteral("Software\\Velmora\\Clipwise\\Repository\\Hi
 
 class HistoryModelTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const char* old = std::getenv("CLIPWISE_USER_SETTINGS");
-        m_oldUser = old ? old : "";
-        setenv("CLIPWISE_USER_SETTINGS", m_dir.File("user.ini").c_str(), 1);
-    }
-    void TearDown() override { setenv("CLIPWISE_USER_SETTINGS", m_oldUser.c_str(), 1); }
-
     static QStringList Entries(THistoryModel& model) {
         QStringList entries;
         for (int i = 0; i < model.Count(); ++i) {
@@ -39,7 +32,7 @@ protected:
     }
 
     TTempDir m_dir;
-    std::string m_oldUser;
+    testsupport::TScopedUserSettings m_settings{m_dir.File("user.ini")};
 };
 
 TEST_F(HistoryModelTest, KeyIsBuiltFromTheProductName) {

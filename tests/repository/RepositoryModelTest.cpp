@@ -72,9 +72,6 @@ std::string MatchesWithVideos(const std::vector<std::string>& videos) {
 class RepositoryModelTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const char* old = std::getenv("CLIPWISE_USER_SETTINGS");
-        m_oldUser = old ? old : "";
-        setenv("CLIPWISE_USER_SETTINGS", m_dir.File("user.ini").c_str(), 1);
         m_oldCurrent = QDir::currentPath();
         QDir(Q(m_dir.Path())).mkpath(QStringLiteral("work"));
         QDir(Q(m_dir.Path())).mkpath(QStringLiteral("media"));
@@ -86,10 +83,7 @@ protected:
         m_controller.optionsModel = options;
         m_model.SetController(&m_controller);
     }
-    void TearDown() override {
-        QDir::setCurrent(m_oldCurrent);
-        setenv("CLIPWISE_USER_SETTINGS", m_oldUser.c_str(), 1);
-    }
+    void TearDown() override { QDir::setCurrent(m_oldCurrent); }
 
     std::string Work(const std::string& name) const { return m_dir.File("work/" + name); }
     std::string Media(const std::string& name) const { return m_mediaFolder + name; }
@@ -115,7 +109,7 @@ protected:
     }
 
     TTempDir m_dir;
-    std::string m_oldUser;
+    testsupport::TScopedUserSettings m_settings{m_dir.File("user.ini")};
     QString m_oldCurrent;
     std::string m_mediaFolder;
     std::shared_ptr<TScriptedUserQuestions> m_questions =

@@ -44,4 +44,14 @@ std::string TTempDir::File(const std::string& name) const {
     return Path() + "/" + name;
 }
 
+TScopedUserSettings::TScopedUserSettings(const std::string& path) {
+    const char* previous = std::getenv("CLIPWISE_USER_SETTINGS");
+    m_previous = previous ? previous : "";
+    setenv("CLIPWISE_USER_SETTINGS", path.c_str(), 1);
+}
+
+TScopedUserSettings::~TScopedUserSettings() {
+    setenv("CLIPWISE_USER_SETTINGS", m_previous.c_str(), 1);
+}
+
 } // namespace testsupport

@@ -24,4 +24,16 @@ private:
     QTemporaryDir m_dir;
 };
 
+// Points the per-user settings at path for the object's lifetime, then back.
+class TScopedUserSettings {
+public:
+    explicit TScopedUserSettings(const std::string& path);
+    ~TScopedUserSettings();
+    TScopedUserSettings(const TScopedUserSettings&) = delete;
+    TScopedUserSettings& operator=(const TScopedUserSettings&) = delete;
+
+private:
+    std::string m_previous;
+};
+
 } // namespace testsupport

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -51,6 +52,10 @@ std::string ReadWholeFile(const std::string& path) {
     auto fail = [&] {
         return EKivXmlError("Cannot read " + Quoted(path) + ": " + std::strerror(errno) + ".");
     };
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+        throw EKivXmlError("Cannot read " + Quoted(path) + ": it is a folder.");
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         throw fail();

@@ -296,6 +296,12 @@ TEST_F(MatchStatFileTest, MalformedFilesFailWithTheFileAndPosition) {
         }
     }
     EXPECT_THROW(TMatchStatFile().LoadFromFile(m_dir.File("absent.vmi")), EKivXmlError);
+    try {
+        TMatchStatFile().LoadFromFile(m_dir.Path());
+        ADD_FAILURE() << "a folder loaded";
+    } catch (const EKivXmlError& e) {
+        EXPECT_EQ(std::string(e.what()), "Cannot read \"" + m_dir.Path() + "\": it is a folder.");
+    }
 }
 
 TEST_F(MatchStatFileTest, LenientLoadDefersDateTimeErrorsToTheReader) {

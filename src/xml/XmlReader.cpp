@@ -176,7 +176,12 @@ void CheckUniqueAttributes(pugi::xml_node element) {
 struct TWalkEntry {
     pugi::xml_node node;
     bool preserve;
+    int depth;
 };
+
+// Written files indent every level, so their size grows with the square of the depth; no
+// media index comes near this.
+constexpr int kMaxDepth = 1000;
 
 } // namespace
 
@@ -235,7 +240,7 @@ TParseResult Parse(std::string text, const TParseOptions& options) {
     std::string scratch;
     std::string decoded;
     std::vector<TWalkEntry> stack;
-    stack.push_back({parsed.document_element(), false});
+    stack.push_back({parsed.document_element(), false, 0});
     while (!stack.empty()) {
         TWalkEntry entry = stack.back();
         stack.pop_back();
@@ -258,7 +263,12 @@ TParseResult Parse(std::string text, const TParseOptions& options) {
         for (pugi::xml_node child = element.first_child(); child;) {
             pugi::xml_node next = child.next_sibling();
             if (child.type() == pugi::node_element) {
-                stack.push_back({child, preserve});
+                if (entry.depth == kMaxDepth) {
+                    throw EXmlParseError("elements are nested more than " +
+                                             std::to_string(kMaxDepth) + " levels deep",
+                                         child.offset_debug());
+                }
+                stack.push_back({child, preserve, entry.depth + 1});
             } else if (child.type() == pugi::node_pcdata) {
                 std::string_view value = child.value();
                 if (!preserve && NormalizeSpace(value, scratch)) {

@@ -130,6 +130,26 @@ INSTANTIATE_TEST_SUITE_P(
                       TBadCase{"<r>&#xD800;</r>", "invalid character reference"},
                       TBadCase{"<r a='1' b='2' a='2'/>", "attribute \"a\" appears twice"}));
 
+TEST(XmlReader, RefusesAbsurdNesting) {
+    auto nested = [](int levels) {
+        std::string text = "<r>";
+        for (int i = 0; i < levels; ++i) {
+            text += "<a>";
+        }
+        for (int i = 0; i < levels; ++i) {
+            text += "</a>";
+        }
+        return text + "</r>";
+    };
+    EXPECT_NO_THROW(xml::Parse(nested(1000)));
+    try {
+        xml::Parse(nested(1001));
+        FAIL() << "accepted";
+    } catch (const xml::EXmlParseError& e) {
+        EXPECT_NE(std::string(e.what()).find("nested more than 1000 levels"), std::string::npos);
+    }
+}
+
 TEST(XmlReader, LineAndColumnCountCharacters) {
     EXPECT_EQ(xml::LineAndColumn("ab\n\xC3\xA9x", 5), std::make_pair(2, 2));
 }

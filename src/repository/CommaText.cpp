@@ -77,6 +77,11 @@ QStringList ReadCommaText(const QString& text) {
         if (pos < end && input[pos] == u',') {
             ++pos;
             skipBlanks();
+            // A separator always has an item behind it, so that a list ending in an empty
+            // path reads back as written.
+            if (pos == end) {
+                items.append(QString());
+            }
         }
     }
     return items;

@@ -22,6 +22,8 @@ TEST(CommaText, WritesAndReadsBack) {
         {{"a,b.vmi"}, "\"a,b.vmi\""},
         {{"tab\there"}, "\"tab\there\""},
         {{"", "b"}, ",b"},
+        {{"a", ""}, "a,"},
+        {{"", ""}, ","},
         {{"Kälberg.vmi"}, "Kälberg.vmi"},
     };
     for (const TCase& c : cases) {
@@ -40,7 +42,7 @@ TEST(CommaText, ReadsLooseText) {
         {"a b", {"a", "b"}},
         {"\"x\"y,z", {"x", "y", "z"}},
         {"\"open quote, never closed", {"open quote, never closed"}},
-        {"a,", {"a"}},
+        {"a , ", {"a", ""}},
         {",,a", {"", "", "a"}},
         {"   ", {}},
         {QString("a") + QChar(u'\0') + "b", {"a"}},

@@ -42,6 +42,7 @@ std::int64_t TMediaClipsState::EndMs(const TSituation& situation) {
 }
 
 void TMediaClipsState::SetSituationSet(TSituationSet* set) {
+    EndPlaybackEpoch();
     m_set = set;
     // Without a set there is nothing to play and no length to report.
     m_totalLengthMs = 0;
@@ -130,6 +131,7 @@ bool TMediaClipsState::LoadCurrentClip(TMediaClipsStateState& running) {
     if (View().GetFileName() != *file) {
         View().SetFileName(*file);
     }
+    const std::uint64_t epoch = m_playbackEpoch;
     try {
         View().SetPosition(FromMs(StartMs(*situation)));
     } catch (...) {
@@ -140,6 +142,15 @@ bool TMediaClipsState::LoadCurrentClip(TMediaClipsStateState& running) {
         View().SetFileName(QString());
         SetSubState(kStopped);
         throw;
+    }
+    // The view handles pending events before it seeks, so the user may have stopped playback
+    // or chosen a new result meanwhile; that decision stands.
+    if (m_playbackEpoch != epoch) {
+        if (IsStopped()) {
+            View().Stop();
+            View().SetFileName(QString());
+        }
+        return false;
     }
     Timer().start();
     return true;
@@ -167,6 +178,7 @@ std::optional<int> TMediaClipsStateState::ClipAt(double position) const {
 }
 
 void TMediaClipsStateState::StopPlayback() {
+    m_mode->EndPlaybackEpoch();
     m_mode->Timer().stop();
     View().Stop();
     View().SetFileName(QString());

@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cmath>
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <stdexcept>
@@ -57,6 +58,10 @@ public:
     void SetPosition(double position) override {
         Record("SetPosition(" + Seconds(kivdatetime::FromMs(kivdatetime::TimeOfDayMs(position))) +
                ")");
+        // The real view handles pending events before it seeks; so may a test.
+        if (auto pending = std::exchange(duringNextSeek, nullptr)) {
+            pending();
+        }
         if (m_durationMs == 0) {
             return;
         }
@@ -107,6 +112,7 @@ public:
     TLog Take() { return std::exchange(m_log, {}); }
 
     std::map<QString, std::int64_t> durationsMs;
+    std::function<void()> duringNextSeek;
 
 private:
     void Record(std::string call) { m_log.push_back(std::move(call)); }
@@ -562,6 +568,37 @@ TEST_F(MediaControllerTest, MissingVideoIsLocatedByTheUserAndRemembered) {
     EXPECT_TRUE(m_controller->IsPlaying());
     EXPECT_EQ(m_document.Matches().Items(1)->VideoFilename(), moved.toStdString());
     EXPECT_TRUE(m_document.Modified());
+}
+
+// Opening another video lets the user act before the clip's start is reached; a stop or a new
+// result given then is final.
+TEST_F(MediaControllerTest, StopOrNewResultWhileAClipOpensLeavesEverythingStopped) {
+    ThreeClips();
+    TSituationSet empty;
+    TResultModel newResult(empty);
+    struct TCase {
+        bool fromPlaying;
+        bool newResult; // else Stop
+    };
+    for (const TCase& c : {TCase{true, false}, TCase{true, true}, TCase{false, true}}) {
+        SCOPED_TRACE(std::to_string(c.fromPlaying) + std::to_string(c.newResult));
+        m_controller->SetSituationSet(&m_set);
+        if (c.fromPlaying) {
+            m_controller->PlayClip(0);
+        }
+        m_view.duringNextSeek = [&] {
+            if (c.newResult) {
+                static_cast<IQueryResultController&>(*m_controller).ResultChanged(newResult);
+            } else {
+                m_controller->Stop();
+            }
+        };
+        m_controller->PlayClip(1);
+        EXPECT_TRUE(m_controller->IsStopped());
+        EXPECT_FALSE(m_controller->ClipTimerActive());
+        EXPECT_FALSE(m_view.Playing());
+        EXPECT_EQ(m_view.GetFileName().toStdString(), "");
+    }
 }
 
 TEST_F(MediaControllerTest, DecliningToLocateTheVideoStops) {

@@ -42,7 +42,7 @@ std::int64_t TMediaClipsState::EndMs(const TSituation& situation) {
 }
 
 void TMediaClipsState::SetSituationSet(TSituationSet* set) {
-    EndPlaybackEpoch();
+    AdvanceStateSerial();
     m_set = set;
     // Without a set there is nothing to play and no length to report.
     m_totalLengthMs = 0;
@@ -131,7 +131,7 @@ bool TMediaClipsState::LoadCurrentClip(TMediaClipsStateState& running) {
     if (View().GetFileName() != *file) {
         View().SetFileName(*file);
     }
-    const std::uint64_t epoch = m_playbackEpoch;
+    const std::uint64_t serial = StateSerial();
     try {
         View().SetPosition(FromMs(StartMs(*situation)));
     } catch (...) {
@@ -143,12 +143,15 @@ bool TMediaClipsState::LoadCurrentClip(TMediaClipsStateState& running) {
         SetSubState(kStopped);
         throw;
     }
-    // The view handles pending events before it seeks, so the user may have stopped playback
-    // or chosen a new result meanwhile; that decision stands.
-    if (m_playbackEpoch != epoch) {
+    // The view handles pending events before it seeks, so the user may have stopped, paused or
+    // played, or chosen a new result, meanwhile; that decision stands. The view may have been
+    // opening the file then, when it ignores commands, so they are given again.
+    if (StateSerial() != serial) {
         if (IsStopped()) {
             View().Stop();
             View().SetFileName(QString());
+        } else if (IsPaused()) {
+            View().Pause();
         }
         return false;
     }
@@ -178,7 +181,6 @@ std::optional<int> TMediaClipsStateState::ClipAt(double position) const {
 }
 
 void TMediaClipsStateState::StopPlayback() {
-    m_mode->EndPlaybackEpoch();
     m_mode->Timer().stop();
     View().Stop();
     View().SetFileName(QString());

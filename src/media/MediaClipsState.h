@@ -36,12 +36,11 @@ public:
     // Where the sequence stands: the clips before the current one plus the way into it.
     double SequencePosition();
     // Loads the current clip into the view and switches the timer on. False when the user
-    // declined to locate a missing video (then running has been stopped), or when playback was
-    // stopped or the set replaced while the view went to the clip's start. When the view
-    // cannot go there, the mode and the view are stopped before the error goes on.
+    // declined to locate a missing video (then running has been stopped), or when the user
+    // stopped, paused or played, or a new set came, while the view went to the clip's start.
+    // When the view cannot go there, the mode and the view are stopped before the error goes
+    // on.
     bool LoadCurrentClip(TMediaClipsStateState& running);
-    // A stop or a new set ends whatever playback was being started.
-    void EndPlaybackEpoch() { ++m_playbackEpoch; }
 
     static std::int64_t StartMs(const TSituation& situation);
     static std::int64_t EndMs(const TSituation& situation);
@@ -53,7 +52,6 @@ private:
     TSituationSet* m_set = nullptr;
     int m_clipIndex = -1;
     std::int64_t m_totalLengthMs = 0;
-    std::uint64_t m_playbackEpoch = 0;
     TMediaClipsPlayingState* m_playing = nullptr;
 };
 

@@ -42,6 +42,7 @@ void TMediaControllerState::SetSubStates(std::unique_ptr<TMediaControllerAdapter
 }
 
 void TMediaControllerState::SetSubState(int k) {
+    ++m_stateSerial;
     switch (k) {
     case kStopped:
         m_current = m_stopped.get();

@@ -22,6 +22,10 @@ public:
 
     // Makes sub-state k current; nothing else happens.
     void SetSubState(int k);
+    // Advances at every change of sub-state, and whenever a mode says what it plays has changed,
+    // so that an operation can tell whether another one ran inside it.
+    std::uint64_t StateSerial() const { return m_stateSerial; }
+    void AdvanceStateSerial() { ++m_stateSerial; }
     TMediaController& Controller() const { return *m_controller; }
     IMediaView& View() const;
     QTimer& Timer() { return m_timer; }
@@ -60,6 +64,7 @@ private:
     std::unique_ptr<TMediaControllerAdapter> m_playing;
     std::unique_ptr<TMediaControllerAdapter> m_paused;
     TMediaControllerAdapter* m_current = nullptr;
+    std::uint64_t m_stateSerial = 0;
     QTimer m_timer;
 };
 

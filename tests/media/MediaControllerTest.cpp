@@ -570,34 +570,57 @@ TEST_F(MediaControllerTest, MissingVideoIsLocatedByTheUserAndRemembered) {
     EXPECT_TRUE(m_document.Modified());
 }
 
-// Opening another video lets the user act before the clip's start is reached; a stop or a new
-// result given then is final.
-TEST_F(MediaControllerTest, StopOrNewResultWhileAClipOpensLeavesEverythingStopped) {
+// Opening another video lets the user act before the clip's start is reached; what the user
+// does then, or a new result, decides the state.
+TEST_F(MediaControllerTest, CommandsGivenWhileAClipOpensDecideTheState) {
     ThreeClips();
     TSituationSet empty;
     TResultModel newResult(empty);
+    enum class TState { Stopped, Playing, Paused };
     struct TCase {
-        bool fromPlaying;
-        bool newResult; // else Stop
+        TState from;
+        bool seek; // SetPosition to clip 1, else PlayClip(1)
+        std::function<void()> meanwhile;
+        TState to;
     };
-    for (const TCase& c : {TCase{true, false}, TCase{true, true}, TCase{false, true}}) {
-        SCOPED_TRACE(std::to_string(c.fromPlaying) + std::to_string(c.newResult));
+    const auto stop = [&] { m_controller->Stop(); };
+    const auto pause = [&] { m_controller->Pause(); };
+    const auto play = [&] { m_controller->Play(); };
+    const auto result = [&] {
+        static_cast<IQueryResultController&>(*m_controller).ResultChanged(newResult);
+    };
+    const TCase cases[] = {
+        {TState::Playing, false, stop, TState::Stopped},
+        {TState::Playing, false, result, TState::Stopped},
+        {TState::Stopped, false, result, TState::Stopped},
+        {TState::Playing, false, pause, TState::Paused},
+        {TState::Paused, true, stop, TState::Stopped},
+        {TState::Paused, true, play, TState::Playing},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const TCase& c = cases[i];
+        SCOPED_TRACE(i);
+        m_controller->Stop();
         m_controller->SetSituationSet(&m_set);
-        if (c.fromPlaying) {
+        if (c.from != TState::Stopped) {
             m_controller->PlayClip(0);
         }
-        m_view.duringNextSeek = [&] {
-            if (c.newResult) {
-                static_cast<IQueryResultController&>(*m_controller).ResultChanged(newResult);
-            } else {
-                m_controller->Stop();
-            }
-        };
-        m_controller->PlayClip(1);
-        EXPECT_TRUE(m_controller->IsStopped());
-        EXPECT_FALSE(m_controller->ClipTimerActive());
-        EXPECT_FALSE(m_view.Playing());
-        EXPECT_EQ(m_view.GetFileName().toStdString(), "");
+        if (c.from == TState::Paused) {
+            m_controller->Pause();
+        }
+        m_view.duringNextSeek = c.meanwhile;
+        if (c.seek) {
+            m_controller->SetPosition(10 * kSecond);
+        } else {
+            m_controller->PlayClip(1);
+        }
+        EXPECT_EQ(m_controller->IsStopped(), c.to == TState::Stopped);
+        EXPECT_EQ(m_controller->IsPaused(), c.to == TState::Paused);
+        EXPECT_EQ(m_controller->ClipTimerActive(), c.to == TState::Playing);
+        EXPECT_EQ(m_view.Playing(), c.to == TState::Playing);
+        if (c.to == TState::Stopped) {
+            EXPECT_EQ(m_view.GetFileName().toStdString(), "");
+        }
     }
 }
 

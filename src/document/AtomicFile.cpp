@@ -28,7 +28,8 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
     // Keep the permissions of a file that is replaced.
     mode_t mode = 0666;
     struct stat existing {};
-    if (::stat(path.c_str(), &existing) == 0) {
+    const bool replacing = ::stat(path.c_str(), &existing) == 0;
+    if (replacing) {
         mode = existing.st_mode & 07777;
     }
 
@@ -51,6 +52,9 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
         ::unlink(temp.c_str());
         Fail(path, std::strerror(error));
     };
+    if (replacing && ::fchmod(fd, mode) != 0) {
+        abandon(errno);
+    }
     std::size_t written = 0;
     while (written < bytes.size()) {
         ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);

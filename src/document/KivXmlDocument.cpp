@@ -12,7 +12,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -28,25 +27,6 @@ std::string FoldCase(std::string_view id) {
     });
     return key;
 }
-
-} // namespace
-
-std::string TKivXmlElement::TextContent(pugi::xml_node node) {
-    std::string text;
-    bool first = true;
-    for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
-        if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) {
-            if (!first) {
-                text.push_back(' ');
-            }
-            text.append(child.value());
-            first = false;
-        }
-    }
-    return text;
-}
-
-namespace {
 
 std::string ReadWholeFile(const std::string& path) {
     auto fail = [&] {
@@ -75,6 +55,21 @@ std::string ReadWholeFile(const std::string& path) {
 }
 
 } // namespace
+
+std::string TKivXmlElement::TextContent(pugi::xml_node node) {
+    std::string text;
+    bool first = true;
+    for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
+        if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) {
+            if (!first) {
+                text.push_back(' ');
+            }
+            text.append(child.value());
+            first = false;
+        }
+    }
+    return text;
+}
 
 // ---- TKivXmlElement ----
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
 
 using testsupport::DataPath;
 using testsupport::ReadFile;
@@ -302,6 +303,22 @@ TEST_F(MatchStatFileTest, MalformedFilesFailWithTheFileAndPosition) {
     } catch (const EKivXmlError& e) {
         EXPECT_EQ(std::string(e.what()), "Cannot read \"" + m_dir.Path() + "\": it is a folder.");
     }
+}
+
+TEST_F(MatchStatFileTest, SavingOverAFileKeepsItsPermissions) {
+    namespace fs = std::filesystem;
+    const std::string target = m_dir.File("private.vmi");
+    WriteFile(target, "old");
+    // Shared with the group and others, beyond what the usual umask of 022 lets a new file have.
+    const fs::perms shared = fs::perms::owner_read | fs::perms::owner_write |
+                             fs::perms::group_read | fs::perms::group_write |
+                             fs::perms::others_read | fs::perms::others_write;
+    fs::permissions(target, shared);
+    const mode_t previous = ::umask(022);
+    TMatchStatFile().SaveToFile(target);
+    ::umask(previous);
+    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all, shared);
+    EXPECT_EQ(ReadFile(target), kNewDocument);
 }
 
 TEST_F(MatchStatFileTest, LenientLoadDefersDateTimeErrorsToTheReader) {

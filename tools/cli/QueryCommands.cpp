@@ -3,6 +3,7 @@
 // same output everywhere.
 
 #include "Cli.h"
+#include "ClipListRows.h"
 #include "LabelFormat.h"
 #include "MatchStatFile.h"
 #include "QueryDefinitionModel.h"
@@ -11,11 +12,9 @@
 #include "ResultTableGrid.h"
 #include "UntStatistics.h"
 
-#include <cmath>
 #include <cstdio>
 #include <iostream>
 #include <memory>
-#include <unordered_map>
 
 namespace cli {
 namespace {
@@ -200,46 +199,19 @@ private:
     TQueryResultModel m_result;
 };
 
-std::string TimeText(double value, const TLabelFormat& format) {
-    return std::fabs(value) < 1e-7 ? std::string() : format.FormatTimeOfDay(value);
-}
-
-// The clip list: fixed columns, then a column per question text in first-met order.
-std::vector<TRow> ClipRows(TSituationSet& set) {
-    const TLabelFormat format = TLabelFormat::Fixed();
-    std::vector<TRow> rows = {
-        {"Date", "Name", "Team 1", "Team 2", "From", "To", "Clip Team", "Clip Type"}};
-    std::unordered_map<std::string, std::size_t> questionColumns;
-    for (int i = 0; i < set.SortedCount(); ++i) {
-        const TSituation* situation = set.SortedItem(i);
-        const auto* match = dynamic_cast<const TMatch*>(situation->Owner());
-        const auto name = [](const TTeam* team) { return team ? team->Text() : std::string(); };
-        const TTeam* team = situation->Team();
-        TRow row = {TSituationStatistics::MatchDate(*match, format),
-                    match->Name(),
-                    name(match->HomeTeam()),
-                    name(match->GuestTeam()),
-                    TimeText(situation->StartingTime(), format),
-                    TimeText(situation->EndingTime(), format),
-                    name(team),
-                    situation->Text()};
-        for (const TQuestion* question : situation->Questions()) {
-            if (question->Answers().Count() == 0) {
-                continue;
-            }
-            auto [it, added] = questionColumns.try_emplace(question->Text(), rows[0].size());
-            if (added) {
-                rows[0].push_back(question->Text());
-            }
-            if (row.size() <= it->second) {
-                row.resize(it->second + 1);
-            }
-            row[it->second] = question->AnswersText();
-        }
-        rows.push_back(std::move(row));
+// The clip list as the viewer shows it, with every fixed column.
+std::vector<TRow> ClipRows(const TSituationSet& set) {
+    TClipListRows clips;
+    clips.Fill(set);
+    std::vector<TRow> rows(static_cast<std::size_t>(clips.RowCount()) + 1);
+    for (int c = 0; c < clips.ColumnCount(); ++c) {
+        rows[0].push_back(clips.Caption(c).toStdString());
     }
-    for (TRow& row : rows) {
-        row.resize(rows[0].size());
+    for (int r = 0; r < clips.RowCount(); ++r) {
+        TRow& row = rows[static_cast<std::size_t>(r) + 1];
+        for (int c = 0; c < clips.ColumnCount(); ++c) {
+            row.push_back(clips.Text(r, c).toStdString());
+        }
     }
     return rows;
 }

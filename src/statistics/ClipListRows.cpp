@@ -4,6 +4,8 @@
 #include "SituationTable.h"
 #include "UntStatistics.h"
 
+#include <algorithm>
+#include <stdexcept>
 #include <string>
 #include <unordered_set>
 
@@ -57,14 +59,52 @@ void TClipListRows::Fill(const TSituationSet& set) {
     for (int row = 0; row < count; ++row) {
         const int ordinal = set.SortedOrdinal(row);
         m_ordinals.push_back(ordinal);
-        for (const TQuestionRecord& question : m_table->Questions(m_table->Record(ordinal))) {
-            const auto text = static_cast<std::size_t>(question.text);
-            if (question.answerCount > 0 && !seen[text]) {
-                seen[text] = true;
-                m_columns.push_back({TClipColumn::Question, question.text});
-            }
+        AddQuestionColumns(ordinal, seen);
+    }
+}
+
+void TClipListRows::AddQuestionColumns(int ordinal, std::vector<bool>& seen) {
+    for (const TQuestionRecord& question : m_table->Questions(m_table->Record(ordinal))) {
+        const auto text = static_cast<std::size_t>(question.text);
+        if (question.answerCount > 0 && !seen[text]) {
+            seen[text] = true;
+            m_columns.push_back({TClipColumn::Question, question.text});
         }
     }
+}
+
+bool TClipListRows::InsertRow(int row, TSituation* situation) {
+    const int ordinal = m_table ? m_table->Find(situation) : -1;
+    if (ordinal < 0) {
+        return false;
+    }
+    std::vector<bool> seen(static_cast<std::size_t>(m_table->Texts().Count()), false);
+    for (const TColumn& column : m_columns) {
+        if (column.kind == TClipColumn::Question) {
+            seen[static_cast<std::size_t>(column.question)] = true;
+        }
+    }
+    AddQuestionColumns(ordinal, seen);
+    row = std::clamp(row, 0, RowCount());
+    m_ordinals.insert(m_ordinals.begin() + row, ordinal);
+    return true;
+}
+
+void TClipListRows::RemoveRow(int row) {
+    m_ordinals.erase(m_ordinals.begin() + CheckedRow(row));
+}
+
+void TClipListRows::MoveRow(int from, int to) {
+    const int ordinal = m_ordinals[static_cast<std::size_t>(CheckedRow(from))];
+    RemoveRow(from);
+    m_ordinals.insert(m_ordinals.begin() + std::clamp(to, 0, RowCount()), ordinal);
+}
+
+int TClipListRows::CheckedRow(int row) const {
+    if (row < 0 || row >= RowCount()) {
+        throw std::out_of_range("No clip list row " + std::to_string(row) + ".");
+    }
+    return row;
 }
 
 TClipColumn TClipListRows::Column(int column) const {

@@ -38,6 +38,16 @@ public:
     // No rows, and no question columns.
     void Clear();
 
+    // The clip list's own edits between fills. Columns only grow: an inserted row may add
+    // question columns at the end; a removed row leaves its columns. InsertRow is false, and
+    // changes nothing, for a situation that the statistics of the last fill do not hold (or
+    // with no fill since the last Clear); row is clamped to 0 .. RowCount(). RemoveRow and
+    // MoveRow throw std::out_of_range for a row outside the list.
+    bool InsertRow(int row, TSituation* situation);
+    void RemoveRow(int row);
+    // Takes the row out and puts it back at position to (counted after the removal, clamped).
+    void MoveRow(int from, int to);
+
     int RowCount() const { return static_cast<int>(m_ordinals.size()); }
     int ColumnCount() const { return static_cast<int>(m_columns.size()); }
     // The fixed columns in use come first; then the question columns.
@@ -67,6 +77,9 @@ private:
         TTextId question = kNoText; // the caption of a question column
     };
     void LayFixedColumns();
+    void AddQuestionColumns(int ordinal, std::vector<bool>& seen);
+    // Throws std::out_of_range for a row outside the list.
+    int CheckedRow(int row) const;
     const TSituationRecord& Record(int row) const;
     TTextId FixedText(const TSituationRecord& record, TClipColumn kind) const;
     std::string TimeText(int row, TClipColumn kind) const;

@@ -16,6 +16,9 @@
 
 #include <algorithm>
 #include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
 
 // Readable failure messages.
 void PrintTo(const QString& text, std::ostream* out) {
@@ -88,8 +91,8 @@ TEST_F(ClipListRowsTest, ListsFixedColumnsThenQuestionsInTheOrderFirstMet) {
          "Saved", "", "", ""},
         {"2006/08/05", "Cup", "Lions", "Tigers", "01:00:00", "01:00:05", "", "attack", "", "", "",
          "Referee"},
-        {"2006/08/12", "League", "Tigers", "Bears", "", "00:00:08", "Bears", "Attack", "Goal", "Left", "",
-         ""},
+        {"2006/08/12", "League", "Tigers", "Bears", "", "00:00:08", "Bears", "Attack", "Goal",
+         "Left", "", ""},
         {"2006/08/12", "League", "Tigers", "Bears", "00:59:59", "01:00:10", "Tigers", "Corner",
          "Goal", "", "", ""},
     };
@@ -134,6 +137,38 @@ TEST_F(ClipListRowsTest, HiddenColumnsAndANarrowerResultLeaveOnlyWhatIsShown) {
     rows.Fill(m_set);
     EXPECT_EQ(rows.RowCount(), 0);
     EXPECT_EQ(Captions(rows), QStringList({"From", "To", "Clip Type"}));
+}
+
+TEST_F(ClipListRowsTest, EditsBetweenFillsMoveRowsAndOnlyEverAddColumns) {
+    TClipListRows all;
+    all.Fill(m_set);
+    TSituation* const s40 = all.Situation(3);
+    TClipListRows rows;
+    EXPECT_FALSE(rows.InsertRow(0, s40)); // nothing filled: no statistics to read it from
+    Select({"Corner"});                   // 30, 70
+    rows.Fill(m_set);
+    const auto ids = [&] {
+        std::vector<std::string> list;
+        for (int r = 0; r < rows.RowCount(); ++r) {
+            list.push_back(rows.Situation(r)->Id());
+        }
+        return list;
+    };
+    ASSERT_TRUE(rows.InsertRow(1, s40));
+    EXPECT_EQ(ids(), (std::vector<std::string>{"30", "40", "70"}));
+    EXPECT_EQ(Captions(rows).mid(8), QStringList({"Outcome", "", "Team"}));
+    EXPECT_EQ(rows.Text(1, 10), "Referee");
+    rows.RemoveRow(0);
+    rows.MoveRow(0, 1);
+    EXPECT_EQ(ids(), (std::vector<std::string>{"70", "40"}));
+    EXPECT_EQ(rows.ColumnCount(), 11);
+    EXPECT_THROW(rows.RemoveRow(2), std::out_of_range);
+
+    TMatchStatFile other;
+    other.LoadFromFile(testsupport::DataPath("query-basic.vmi"));
+    TSituationStatistics otherStatistics(other, TLabelFormat::Fixed());
+    EXPECT_FALSE(rows.InsertRow(0, otherStatistics.Medium().EntrySituation(0)));
+    EXPECT_EQ(rows.RowCount(), 2);
 }
 
 TEST_F(ClipListRowsTest, GivesEachColumnsDistinctTextsAndItsWidths) {

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLayout>
 #include <QMenu>
 #include <QStyle>
 #include <QTextBrowser>
@@ -15,9 +16,12 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const QString ContextItem = QStringLiteral("Context");
+constexpr int MaxCaptionWidth = 120;
 
 // Menus and buttons read "&" as a mnemonic marker; topics are shown as they are written.
 QString Unmnemonic(QString text) {
@@ -83,6 +87,10 @@ THelpFrame::THelpFrame(QWidget* parent) : QFrame(parent) {
         bar->setIconSize(QSize(16, 16));
         bar->setMovable(false);
         bar->setFloatable(false);
+        bar->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        bar->setContentsMargins(0, 0, 0, 0);
+        bar->layout()->setContentsMargins(0, 0, 0, 0);
+        bar->layout()->setSpacing(0);
         return bar;
     };
 
@@ -100,17 +108,14 @@ THelpFrame::THelpFrame(QWidget* parent) : QFrame(parent) {
     m_topicButton = new QToolButton(this);
     m_topicButton->setObjectName(QStringLiteral("btnHelpMenu"));
     m_topicButton->setAccessibleName(QStringLiteral("Help topics"));
-    m_topicButton->setToolTip(QStringLiteral("Choose a help topic"));
     m_topicButton->setMenu(m_topicMenu);
     m_topicButton->setPopupMode(QToolButton::InstantPopup);
     m_topicButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
     m_topicButton->setAutoRaise(true);
-    m_topicButton->setMinimumWidth(80);
     QFont bold = m_topicButton->font();
     bold.setBold(true);
     m_topicButton->setFont(bold);
-    m_topicCaption = QStringLiteral("Welcome");
-    m_topicButton->setText(m_topicCaption);
+    SetTopicCaption(QStringLiteral("Welcome"));
     QToolBar* topicBar = makeBar(QStringLiteral("TopicBar"));
     topicBar->addWidget(m_topicButton);
     topicBar->addSeparator();
@@ -126,6 +131,7 @@ THelpFrame::THelpFrame(QWidget* parent) : QFrame(parent) {
     topLayout->setContentsMargins(0, 0, 0, 0);
     topLayout->setSpacing(0);
     topLayout->addWidget(navigationBar);
+    topicBar->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     topLayout->addWidget(topicBar, 1);
     topLayout->addWidget(closeBar);
 
@@ -249,11 +255,22 @@ void THelpFrame::HelpHidden() {}
 void THelpFrame::HelpTopicChanged(const QString& topic) {
     for (QAction* item : m_topicMenu->actions()) {
         if (!item->isSeparator() && item->data().toString() == topic) {
-            m_topicCaption = topic;
-            m_topicButton->setText(Unmnemonic(topic));
+            SetTopicCaption(topic);
             return;
         }
     }
+}
+
+void THelpFrame::SetTopicCaption(const QString& caption) {
+    m_topicCaption = caption;
+    // A long topic is shortened so that Back, Forward and Close keep their room in the narrow
+    // pane; the drop-down arrow, which the style draws over the end of the text, gets its own.
+    const QString shown =
+        m_topicButton->fontMetrics().elidedText(caption, Qt::ElideMiddle, MaxCaptionWidth);
+    m_topicButton->setText(Unmnemonic(shown));
+    m_topicButton->setToolTip(shown == caption ? QStringLiteral("Choose a help topic") : caption);
+    const int textWidth = m_topicButton->fontMetrics().horizontalAdvance(shown);
+    m_topicButton->setMinimumWidth(std::max(80, textWidth + 22));
 }
 
 QString THelpFrame::TopicCaption() const {

@@ -38,6 +38,7 @@ private:
     QAction* AddMenuItem(const QString& name, const QString& caption);
     void OpenLink(const QUrl& link);
     void ShowIndexError(const QString& message);
+    void SetTopicCaption(const QString& caption);
 
     IHelpController* m_controller = nullptr;
     QAction* m_goBack = nullptr;

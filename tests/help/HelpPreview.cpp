@@ -35,7 +35,18 @@ int main(int argc, char** argv) {
     QDirIterator pages(folder, {"*.htm"}, QDir::Files, QDirIterator::Subdirectories);
     while (pages.hasNext()) {
         const QString page = pages.next();
-        controller.Navigate(page);
+        QString topic = page.mid(folder.size()).chopped(4);
+        topic.replace('/', '\\');
+        // A topic of the index as the menu would show it; any other page as a link would.
+        bool listed = false;
+        for (int i = 0; i < controller.GetTopicCount(); ++i) {
+            listed = listed || controller.GetTopicAt(i) == topic;
+        }
+        if (listed) {
+            controller.ShowTopic(topic);
+        } else {
+            controller.Navigate(page);
+        }
         QCoreApplication::processEvents();
         QString name = page.mid(folder.size());
         name.replace('/', '-').replace(".htm", "");

@@ -241,6 +241,13 @@ TEST_F(HelpPane, ShowsTheShippedHelpCopiedBesideTheProgram) {
     std::shared_ptr<IHelpAgent> agent = factory.CreateHelp(m_frame.get());
     EXPECT_EQ(m_frame->TopicCaption(), "Welcome");
     EXPECT_EQ(ShownTitle(), "Welcome to Clipwise");
+    for (QAction* item : Menu()->actions()) {
+        if (item->objectName().startsWith("HelpItem")) {
+            item->trigger();
+            EXPECT_NE(ShownTitle(), "Page not found") << item->text().toStdString();
+            EXPECT_EQ(m_frame->TopicCaption(), item->data().toString());
+        }
+    }
     agent->SetFollowContext(true);
     for (const char* context :
          {"Reference\\Clips", "Reference\\List", "Reference\\Table", "Reference\\Graph"}) {

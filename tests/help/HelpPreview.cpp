@@ -11,7 +11,9 @@
 #include <QDirIterator>
 #include <QTextBrowser>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -3,7 +3,10 @@
 
 #include <QTemporaryDir>
 
+#include <functional>
 #include <string>
+
+class QWidget;
 
 namespace testsupport {
 
@@ -35,5 +38,8 @@ public:
 private:
     std::string m_previous;
 };
+
+// Runs action on the modal window once one is shown, from the modal window's own event loop.
+void WhenModal(std::function<void(QWidget*)> action);
 
 } // namespace testsupport

@@ -35,6 +35,7 @@
 #include <string>
 #include <vector>
 
+using testsupport::ErrorMessage;
 using testsupport::ReadFile;
 using testsupport::TTempDir;
 using testsupport::WriteFile;
@@ -45,15 +46,6 @@ using TLog = std::vector<std::string>;
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-std::string Message(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const std::exception& e) {
-        return e.what();
-    }
-    return "(no error)";
 }
 
 const QString kFilter =
@@ -340,7 +332,7 @@ TEST_F(RepositoryControllerTest, BuildsItsControllersInOrderAndPassesRequestsOn)
     EXPECT_EQ(m_controller->GetDocument(), nullptr);
     EXPECT_EQ(m_controller->GetPresentationAgent(), nullptr);
     EXPECT_EQ(m_controller->GetMatchAgent(), nullptr);
-    EXPECT_EQ(Message([&] { m_controller->AddClipToPresentation(nullptr); }),
+    EXPECT_EQ(ErrorMessage([&] { m_controller->AddClipToPresentation(nullptr); }),
               "No AddClipToPresentationAgent available.");
     EXPECT_EQ(m_busy->depth, 0);
 }
@@ -453,7 +445,7 @@ TEST_F(RepositoryControllerTest, FailedOpenLeavesTheEmptyWindowAndTheHistory) {
     TakeLog();
     const QString broken = Write("broken.vmi", "<MatchStatFile><Match");
     m_questions->ChooseFile(broken);
-    EXPECT_NE(Message([&] { m_controller->Open(); }).find("broken.vmi"), std::string::npos);
+    EXPECT_NE(ErrorMessage([&] { m_controller->Open(); }).find("broken.vmi"), std::string::npos);
     EXPECT_EQ(TakeLog(), TLog({"SetDocument(empty)"}));
     EXPECT_EQ(m_historyView.entries, QStringList({cup}));
     EXPECT_EQ(Window().title, cup);
@@ -848,7 +840,7 @@ TEST_F(RepositoryControllerWindowTest, AFailedOpenLeavesAnEmptyWindow) {
     const QString cup = Cup();
     m_controller->OpenFile(cup);
     Media().PlayClip(0);
-    EXPECT_NE(Message([&] { m_controller->OpenFile(Write("broken.vmi", "<MatchStatFile>")); }),
+    EXPECT_NE(ErrorMessage([&] { m_controller->OpenFile(Write("broken.vmi", "<MatchStatFile>")); }),
               "(no error)");
     EXPECT_TRUE(Window().clips.Read().empty());
     EXPECT_TRUE(Media().IsStopped());

@@ -58,6 +58,15 @@ TScopedUserSettings::~TScopedUserSettings() {
     setenv("CLIPWISE_USER_SETTINGS", m_previous.c_str(), 1);
 }
 
+std::string ErrorMessage(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const std::exception& e) {
+        return e.what();
+    }
+    return "(no error)";
+}
+
 void WhenModal(std::function<void(QWidget*)> action) {
     QTimer::singleShot(0, [action] {
         QWidget* modal = QApplication::activeModalWidget();

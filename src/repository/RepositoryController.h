@@ -36,7 +36,8 @@ public:
     TRepositoryController(const TRepositoryController&) = delete;
     TRepositoryController& operator=(const TRepositoryController&) = delete;
 
-    // Keeps the document and the title as they were; nothing is written.
+    // The title and the history stay. A document that was never saved is saved under a name
+    // first; without one, nothing is imported.
     void Import() override;
     int ShowOptions() override;
     void ShowAbout() override;

@@ -15,6 +15,10 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 using mediatest::FrameNumber;
 using mediatest::VideoPath;
 using mediatest::WaitUntil;
@@ -289,6 +293,36 @@ INSTANTIATE_TEST_SUITE_P(
                                    testsupport::WriteFile(path.toStdString(), bytes.substr(0, 300));
                                }}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A player that never reports on a file, like GStreamer on some cut files when its error is
+// lost: a pipe whose writer sends nothing keeps it opening for ever.
+TEST_F(ActiveMovieTest, AFileThatNeverOpensFailsWithAnErrorAtTheDeadline) {
+    TTempDir dir;
+    const std::string path = dir.File("silent.mp4");
+    ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+    const int writer = open(path.c_str(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(writer, 0);
+    m_movie.SetOpenTimeout(400);
+    m_movie.SetFileName(QString::fromStdString(path));
+    m_movie.Open();
+    ASSERT_TRUE(WaitUntil([&] { return !m_errors.empty(); }));
+    EXPECT_NE(m_errors[0].first, 0);
+    EXPECT_EQ(m_errors[0].second, "the player did not finish opening the file within 0.4 s");
+    EXPECT_EQ(m_movie.OpenState(), TActiveMovie::kClosed);
+    EXPECT_EQ(m_movie.PlayState(), TActiveMovie::kStopped);
+    m_movie.Play();
+    EXPECT_FALSE(m_movie.Pause());
+    QImage image;
+    EXPECT_FALSE(m_movie.CaptureFrame(image));
+    m_movie.TimerTick();
+    ASSERT_FALSE(m_openChanges.empty());
+    EXPECT_EQ(m_openChanges.back().second, TActiveMovie::kClosed);
+    ::close(writer); // the given-up player reads its end and can go
+
+    m_movie.SetOpenTimeout(10000);
+    OpenVideo();
+    EXPECT_EQ(m_errors.size(), 1u);
+}
 
 TEST_F(ActiveMovieTest, TruncatedVideoPlaysWhatItHasToTheEnd) {
     TTempDir dir;

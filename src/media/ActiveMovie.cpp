@@ -1,5 +1,6 @@
 #include "ActiveMovie.h"
 
+#include "MediaBackend.h"
 #include "VideoSurface.h"
 
 #include <QAudioOutput>
@@ -8,12 +9,8 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QJsonArray>
-#include <QJsonObject>
 #include <QLabel>
 #include <QMediaMetaData>
-#include <QMessageBox>
-#include <QPluginLoader>
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QSlider>
@@ -25,7 +22,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <stdexcept>
 
 namespace {
@@ -70,11 +66,9 @@ int TimerNumber() {
 } // namespace
 
 TActiveMovie::TActiveMovie(QWidget* parent) : QWidget(parent) {
-    const QString missing = MissingPlayerMessage();
-    if (!missing.isEmpty()) {
-        // Qt Multimedia aborts on the first player it cannot back; say what to install.
-        QMessageBox::critical(nullptr, QString(), missing);
-        std::exit(EXIT_FAILURE);
+    // Qt Multimedia aborts on the first player it cannot back; an error says what to install.
+    if (const TMediaBackendCheck backend = CheckMediaBackend(); !backend.usable) {
+        throw std::runtime_error(backend.message.toStdString());
     }
     resize(240, 200);
     m_storagePath = QDir::currentPath();
@@ -178,31 +172,6 @@ TActiveMovie::~TActiveMovie() {
     // The player outlives this body as a child; nothing it reports may reach us any more.
     disconnect(m_player, nullptr, this, nullptr);
     disconnect(m_sink, nullptr, this, nullptr);
-}
-
-QString TActiveMovie::MissingPlayerMessage() {
-    const QString wanted = qEnvironmentVariable("QT_MEDIA_BACKEND");
-    for (const QString& path : QCoreApplication::libraryPaths()) {
-        const QDir folder(path + QStringLiteral("/multimedia"));
-        for (const QString& file : folder.entryList(QDir::Files)) {
-            QPluginLoader loader(folder.filePath(file));
-            const QJsonArray keys = loader.metaData()
-                                        .value(QStringLiteral("MetaData"))
-                                        .toObject()
-                                        .value("Keys")
-                                        .toArray();
-            if (keys.isEmpty() || (!wanted.isEmpty() && !keys.contains(wanted))) {
-                continue;
-            }
-            if (loader.load()) {
-                return {};
-            }
-        }
-    }
-    return QStringLiteral(
-        "Qt Multimedia has no usable media backend on this platform.\n"
-        "Install the packages libqt6multimedia6, gstreamer1.0-plugins-base, "
-        "gstreamer1.0-plugins-good and gstreamer1.0-libav, then start the program again.");
 }
 
 void TActiveMovie::Open() {
@@ -500,7 +469,9 @@ void TActiveMovie::SetMute(bool mute) {
 }
 
 void TActiveMovie::Notice(const QString& text) {
-    QMessageBox::warning(this, QString(), text);
+    if (m_questions) {
+        m_questions->Ask(TQuestionKind::Warning, text, TQuestionButtons::Ok);
+    }
 }
 
 void TActiveMovie::SetShowControls(bool on) {

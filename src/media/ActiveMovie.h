@@ -8,11 +8,14 @@
 #include "MovieLayout.h"
 #include "SnapshotNamer.h"
 
+#include <Agents.h>
+
 #include <QMediaPlayer>
 #include <QVideoFrame>
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 class QAudioOutput;
 class QLabel;
@@ -36,12 +39,16 @@ public:
     static constexpr int kPaused = 1;
     static constexpr int kPlaying = 2;
 
-    // Shows a message and ends the program when Qt Multimedia has no backend to load.
+    // Throws std::runtime_error with the message of CheckMediaBackend when Qt Multimedia has
+    // no backend to load.
     explicit TActiveMovie(QWidget* parent = nullptr);
     ~TActiveMovie() override;
 
-    // Empty when a media backend can be loaded; otherwise the message of the start-up check.
-    static QString MissingPlayerMessage();
+    // Where the notices about conflicting settings go; without questions they are not shown
+    // (the setting is refused all the same).
+    void SetQuestions(std::shared_ptr<IUserQuestions> questions) {
+        m_questions = std::move(questions);
+    }
 
     // Opens FileName; an empty name leaves the player as it is.
     void Open();
@@ -186,6 +193,7 @@ private:
     bool Capture(const std::function<void(const QImage&)>& write);
     void Notice(const QString& text);
 
+    std::shared_ptr<IUserQuestions> m_questions;
     QMediaPlayer* m_player = nullptr;
     QVideoSink* m_sink = nullptr;
     QAudioOutput* m_audio = nullptr;

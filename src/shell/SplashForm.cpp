@@ -51,21 +51,22 @@ QPixmap ClipwiseLogo(int size) {
     QPainter painter(&logo);
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal s = size;
-    // The rounded tile with a pitch's halfway line and centre circle.
+    // As desktop/clipwise.svg draws it: the rounded tile with a pitch's halfway line and centre
+    // circle.
     painter.setPen(Qt::NoPen);
     painter.setBrush(PitchGreen);
     painter.drawRoundedRect(QRectF(0, 0, s, s), s * 0.18, s * 0.18);
-    painter.setPen(QPen(QColor(255, 255, 255, 150), s * 0.035));
+    painter.setPen(QPen(QColor(0xab, 0xcf, 0xad), s * 0.035));
     painter.setBrush(Qt::NoBrush);
     painter.drawLine(QPointF(s / 2, s * 0.06), QPointF(s / 2, s * 0.94));
-    painter.drawEllipse(QPointF(s / 2, s / 2), s * 0.3, s * 0.3);
+    painter.drawEllipse(QPointF(s / 2, s / 2), s * 0.29, s * 0.29);
     // The play button in the middle.
     painter.setPen(Qt::NoPen);
     painter.setBrush(LogoBlue);
-    painter.drawEllipse(QPointF(s / 2, s / 2), s * 0.22, s * 0.22);
+    painter.drawEllipse(QPointF(s / 2, s / 2), s * 0.21, s * 0.21);
     QPainterPath triangle;
     triangle.moveTo(s * 0.43, s * 0.38);
-    triangle.lineTo(s * 0.63, s * 0.5);
+    triangle.lineTo(s * 0.625, s * 0.5);
     triangle.lineTo(s * 0.43, s * 0.62);
     triangle.closeSubpath();
     painter.setBrush(Qt::white);

@@ -15,6 +15,8 @@ constexpr std::array<bool, 256> MakeSpecial(bool attribute, bool lineBreaks) {
     t['<'] = t['&'] = true;
     if (attribute) {
         t['"'] = t['\t'] = true;
+    } else {
+        t['>'] = true; // only the one that would close "]]>" is escaped
     }
     if (attribute || lineBreaks) {
         t['\n'] = t['\r'] = true;
@@ -119,6 +121,14 @@ void AppendEscaped(std::string& out, std::string_view text, TEscapeContext conte
             break;
         case '&':
             out.append("&amp;");
+            ++pos;
+            break;
+        case '>':
+            // "]]>" may not stand in character data. What came before, also from a text
+            // just written beside this one, is already in out.
+            out.append(out.size() >= 2 && out[out.size() - 1] == ']' && out[out.size() - 2] == ']'
+                           ? "&gt;"
+                           : ">");
             ++pos;
             break;
         case '\n':

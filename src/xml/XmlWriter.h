@@ -16,8 +16,8 @@ enum class TLineBreaks { AsIs, CrLf };
 
 // "<" becomes "&lt;" and "&" becomes "&amp;"; every character above "~" becomes a decimal
 // character reference with its code point. In attribute values a quotation mark becomes
-// "&#34;", and TAB, LF and CR become references so that they survive reading back.
-// Everything else is written as it is.
+// "&#34;", and TAB, LF and CR become references so that they survive reading back. In texts
+// the ">" of "]]>" becomes "&gt;", which XML requires. Everything else is written as it is.
 void AppendEscaped(std::string& out, std::string_view text, TEscapeContext context,
                    TLineBreaks lineBreaks = TLineBreaks::AsIs);
 

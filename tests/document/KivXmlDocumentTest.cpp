@@ -43,7 +43,10 @@ INSTANTIATE_TEST_SUITE_P(
         TEscapeCase{"\xE2\x82\xAC", "&#8364;", "&#8364;"},
         TEscapeCase{"\xF0\x9F\x98\x80", "&#128512;", "&#128512;"},
         TEscapeCase{"~\x7F", "~&#127;", "~&#127;"},
-        TEscapeCase{"a\tb\nc\rd", "a\tb\nc\rd", "a&#9;b&#10;c&#13;d"}, TEscapeCase{"", "", ""}));
+        TEscapeCase{"a\tb\nc\rd", "a\tb\nc\rd", "a&#9;b&#10;c&#13;d"}, TEscapeCase{"", "", ""},
+        // "]]>" may not stand in character data; in attribute values it may.
+        TEscapeCase{"a]]>b", "a]]&gt;b", "a]]>b"}, TEscapeCase{"]]>>", "]]&gt;>", "]]>>"},
+        TEscapeCase{"]]]>", "]]]&gt;", "]]]>"}, TEscapeCase{"]>]>", "]>]>", "]>]>"}));
 
 std::string Write(const char* source, bool formatted = true) {
     xml::TParseResult parsed = xml::Parse(source);
@@ -63,6 +66,16 @@ TEST(XmlWriter, IndentsElementsUntilCharacterDataAppears) {
     EXPECT_EQ(Write("<r><!--note--><?pi data?><![CDATA[a]]]]><![CDATA[>b]]></r>"),
               "\r\n<r>\r\n  <!--note-->\r\n  <?pi data?><![CDATA[a]]]]><![CDATA[>b]]></r>");
     EXPECT_EQ(Write("<r><a>x</a></r>", false), "<r><a>x</a></r>");
+}
+
+TEST(XmlWriter, EscapesAClosingBracketPairAcrossTexts) {
+    // Taking the element out leaves two texts side by side that together hold "]]>".
+    xml::TParseResult parsed = xml::Parse("<r>a]]<x/>&gt;b</r>");
+    pugi::xml_node root = parsed.tree->document.document_element();
+    root.remove_child(root.child("x"));
+    std::string out;
+    xml::AppendNode(out, root, false);
+    EXPECT_EQ(out, "<r>a]]&gt;b</r>");
 }
 
 TEST(XmlWriter, FileOutputWritesEveryLineBreakAsCrLf) {

@@ -1,12 +1,19 @@
 // Media index files: loading, the model's accessors, and saving in the exact file form.
 
 #include "MatchStatFile.h"
+#include "FileSizeLimit.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
+#include <libxml/parser.h>
+#include <libxml/tree.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <string>
 #include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
 
 using testsupport::DataPath;
 using testsupport::ReadFile;
@@ -14,6 +21,35 @@ using testsupport::TTempDir;
 using testsupport::WriteFile;
 
 namespace {
+
+// What a second, independent parser (libxml2) reads from bytes: the text content of every
+// element named tag, in document order. Fails the test if it refuses the bytes.
+std::vector<std::string> ReadBySecondParser(const std::string& bytes, const char* tag) {
+    std::vector<std::string> texts;
+    xmlDocPtr document = xmlReadMemory(bytes.data(), static_cast<int>(bytes.size()), nullptr,
+                                       "UTF-8", XML_PARSE_NONET | XML_PARSE_NOERROR);
+    if (!document) {
+        ADD_FAILURE() << "libxml2 refuses the file: " << xmlGetLastError()->message;
+        return texts;
+    }
+    std::vector<xmlNodePtr> stack = {xmlDocGetRootElement(document)};
+    while (!stack.empty()) {
+        xmlNodePtr node = stack.back();
+        stack.pop_back();
+        for (xmlNodePtr child = node->last; child; child = child->prev) {
+            if (child->type == XML_ELEMENT_NODE) {
+                stack.push_back(child);
+            }
+        }
+        if (xmlStrcmp(node->name, reinterpret_cast<const xmlChar*>(tag)) == 0) {
+            xmlChar* content = xmlNodeGetContent(node);
+            texts.emplace_back(reinterpret_cast<const char*>(content));
+            xmlFree(content);
+        }
+    }
+    xmlFreeDoc(document);
+    return texts;
+}
 
 const char* const kNewDocument = "\r\n"
                                  "<MatchStatFile NextId=\"2\">\r\n"
@@ -131,10 +167,26 @@ TEST_F(MatchStatFileTest, EveryValueSurvivesSaveAndLoad) {
         EXPECT_EQ(match->Situations().Items(0)->Text(), values[i]);
         EXPECT_EQ(match->Situations().Items(0)->Note(), notes[i % notes.size()]);
     }
+    // Another parser reads the same texts: nothing written is outside XML.
+    std::vector<std::string> situations = ReadBySecondParser(ReadFile(path), "Situation");
+    ASSERT_EQ(situations.size(), values.size());
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        EXPECT_EQ(situations[i], values[i] + notes[i % notes.size()]);
+    }
     // Saved again, the file is the same.
     const std::string again = m_dir.File("again.vmi");
     loaded.SaveToFile(again);
     EXPECT_EQ(ReadFile(again), ReadFile(path));
+}
+
+TEST_F(MatchStatFileTest, ABracketPairBeforeGreaterThanIsWrittenSoThatParsersReadIt) {
+    auto document = LoadText("<MatchStatFile><ActorFile Id='1' Rel='ActorFile'>"
+                             "<TeamDscr Id='2' Rel='Teams'>a]]&gt;b</TeamDscr></ActorFile>"
+                             "</MatchStatFile>");
+    EXPECT_EQ(document->ActorFile()->Teams().Items(0)->Text(), "a]]>b");
+    const std::string saved = SaveText(*document);
+    EXPECT_NE(saved.find(">a]]&gt;b<"), std::string::npos) << saved;
+    EXPECT_EQ(ReadBySecondParser(saved, "TeamDscr"), std::vector<std::string>{"a]]>b"});
 }
 
 TEST_F(MatchStatFileTest, ReloadingReplacesTheContent) {

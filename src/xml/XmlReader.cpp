@@ -3,6 +3,7 @@
 #include "XmlEncoding.h"
 #include "XmlError.h"
 
+#include <algorithm>
 #include <cstring>
 #include <unordered_set>
 #include <vector>
@@ -173,6 +174,30 @@ void CheckUniqueAttributes(pugi::xml_node element) {
     }
 }
 
+// Beside the root element only comments, processing instructions and white space may stand.
+void CheckSingleRoot(const pugi::xml_document& parsed) {
+    bool rootSeen = false;
+    for (pugi::xml_node node = parsed.first_child(); node; node = node.next_sibling()) {
+        if (node.type() == pugi::node_element) {
+            if (rootSeen) {
+                throw EXmlParseError("a second root element", node.offset_debug() - 1);
+            }
+            rootSeen = true;
+        } else if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata) {
+            const std::string_view value = node.value();
+            if (node.type() == pugi::node_cdata ||
+                !std::all_of(value.begin(), value.end(), IsSpace)) {
+                throw EXmlParseError(rootSeen ? "text after the root element"
+                                              : "text before the root element",
+                                     node.offset_debug());
+            }
+        }
+    }
+    if (!rootSeen) {
+        throw EXmlParseError("no root element", 0);
+    }
+}
+
 struct TWalkEntry {
     pugi::xml_node node;
     bool preserve;
@@ -219,8 +244,10 @@ TParseResult Parse(std::string text, const TParseOptions& options) {
     // Fast path: pugixml trims character data and drops white-space-only data itself.
     // Only a document that may switch normalization off needs the white space kept.
     const bool mayPreserve = text.find("xml:space") != std::string::npos;
+    // As a fragment, pugixml keeps what stands beside the root instead of dropping it, so
+    // that it can be refused.
     unsigned flags = pugi::parse_cdata | pugi::parse_eol | pugi::parse_wconv_attribute |
-                     pugi::parse_comments | pugi::parse_pi;
+                     pugi::parse_comments | pugi::parse_pi | pugi::parse_fragment;
     flags |= mayPreserve ? pugi::parse_ws_pcdata : pugi::parse_trim_pcdata;
 
     TParseResult info;
@@ -233,9 +260,7 @@ TParseResult Parse(std::string text, const TParseOptions& options) {
     if (!result) {
         throw EXmlParseError(ParseStatusText(result.status), result.offset);
     }
-    if (!parsed.document_element()) {
-        throw EXmlParseError("no root element", 0);
-    }
+    CheckSingleRoot(parsed);
 
     std::string scratch;
     std::string decoded;

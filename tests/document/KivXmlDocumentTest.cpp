@@ -106,6 +106,16 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(TReadCase{"<r>  a \n\t b  </r>", "<r>a b</r>"},
                       TReadCase{"<r>\n  <c/>\n  <d/>\n</r>", "<r><c/><d/></r>"},
                       TReadCase{"<r>one <c/> two\r\n three</r>", "<r>one<c/>two three</r>"},
+                      // Each kind of inner run on its own, also where normalization is ours
+                      // alone because the document switches it off somewhere.
+                      TReadCase{"<r>a  b</r>", "<r>a b</r>"},
+                      TReadCase{"<r>a\tb</r>", "<r>a b</r>"},
+                      TReadCase{"<r>a\r\n\r\nb</r>", "<r>a b</r>"},
+                      TReadCase{"<r><p xml:space=\"preserve\"> x </p><q>  a  \t b  </q></r>",
+                                "<r><p xml:space=\"preserve\"> x </p><q>a b</q></r>"},
+                      TReadCase{"<r xml:space=\"preserve\"><q xml:space=\"default\"> a  b"
+                                "</q></r>",
+                                "<r xml:space=\"preserve\"><q xml:space=\"default\">a b</q></r>"},
                       TReadCase{"<r><![CDATA[  keep\n  this  ]]></r>",
                                 "<r><![CDATA[  keep\n  this  ]]></r>"},
                       TReadCase{"<r xml:space=\"preserve\"><c>  a  b </c> </r>",
@@ -113,12 +123,22 @@ INSTANTIATE_TEST_SUITE_P(
                       TReadCase{"<r>&lt;&amp;&gt;&quot;&apos;&#233;&#xE9;&#128512;</r>",
                                 "<r>&lt;&amp;>\"'&#233;&#233;&#128512;</r>"},
                       TReadCase{"<r a=\"x&#10;y\" b=\"p\nq\"/>", "<r a=\"x&#10;y\" b=\"p q\"/>"},
-                      TReadCase{"<?xml version=\"1.0\"?><!DOCTYPE r><r/>", "<r/>"}));
+                      TReadCase{"<?xml version=\"1.0\"?><!DOCTYPE r><r/>", "<r/>"},
+                      TReadCase{"<!--before--><r/><!--after--><?pi x?>\r\n \t", "<r/>"}));
 
 struct TBadCase {
-    const char* source;
+    std::string source;
     const char* message;
 };
+
+// An element with 20 attributes, the last one repeating the one before.
+std::string ManyAttributes() {
+    std::string text = "<r";
+    for (int i = 0; i < 19; ++i) {
+        text += " a" + std::to_string(i) + "='x'";
+    }
+    return text + " a18='y'/>";
+}
 
 class BadXmlTest : public ::testing::TestWithParam<TBadCase> {};
 
@@ -141,7 +161,13 @@ INSTANTIATE_TEST_SUITE_P(
                       TBadCase{"<r>a & b</r>", "does not start a reference"},
                       TBadCase{"<r>&#0;</r>", "invalid character reference"},
                       TBadCase{"<r>&#xD800;</r>", "invalid character reference"},
-                      TBadCase{"<r a='1' b='2' a='2'/>", "attribute \"a\" appears twice"}));
+                      TBadCase{"<r a='1' b='2' a='2'/>", "attribute \"a\" appears twice"},
+                      TBadCase{ManyAttributes(), "attribute \"a18\" appears twice"},
+                      TBadCase{"<r/><r/>", "a second root element"},
+                      TBadCase{"<r/><!--c--><extra/>", "a second root element"},
+                      TBadCase{"<r/>tail", "text after the root element"},
+                      TBadCase{"<r/><![CDATA[x]]>", "text after the root element"},
+                      TBadCase{"head<r/>", "text before the root element"}));
 
 TEST(XmlReader, RefusesAbsurdNesting) {
     auto nested = [](int levels) {

@@ -286,6 +286,58 @@ struct TEncodingCase {
     std::string name;
 };
 
+// text as UTF-16 with its byte-order mark.
+std::string Utf16(const std::u16string& text, bool bigEndian) {
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
+}
+
+TEST_F(MatchStatFileTest, SingleByteFilesTellWindows1252FromLatin1) {
+    const std::string team = "<MatchStatFile><ActorFile Id='1' Rel='ActorFile'><TeamDscr "
+                             "Id='2' Rel='Teams'>\x80\x93\x94\x9F</TeamDscr></ActorFile>"
+                             "</MatchStatFile>";
+    // Without a declaration: the euro sign, curly quotes and Y with diaeresis of Windows-1252.
+    EXPECT_EQ(LoadText(team)->ActorFile()->Teams().Items(0)->Text(),
+              "\xE2\x82\xAC\xE2\x80\x9C\xE2\x80\x9D\xC5\xB8");
+    // Declared Latin-1: the control characters of that range, as they are.
+    EXPECT_EQ(LoadText("<?xml version='1.0' encoding='ISO-8859-1'?>" + team)
+                  ->ActorFile()
+                  ->Teams()
+                  .Items(0)
+                  ->Text(),
+              "\xC2\x80\xC2\x93\xC2\x94\xC2\x9F");
+}
+
+TEST_F(MatchStatFileTest, Utf16KeepsCharactersBeyondTheBasicPlane) {
+    const std::u16string file = u"<MatchStatFile><ActorFile Id='1' Rel='ActorFile'><TeamDscr "
+                                u"Id='2' Rel='Teams'>a\U0001F600\U00010000\U0010FFFF</TeamDscr>"
+                                u"</ActorFile></MatchStatFile>";
+    for (bool bigEndian : {false, true}) {
+        EXPECT_EQ(LoadText(Utf16(file, bigEndian))->ActorFile()->Teams().Items(0)->Text(),
+                  "a\xF0\x9F\x98\x80\xF0\x90\x80\x80\xF4\x8F\xBF\xBF")
+            << (bigEndian ? "BE" : "LE");
+    }
+    // A surrogate without its partner is no character.
+    for (const std::u16string& lone :
+         {std::u16string(u"<MatchStatFile>") + char16_t(0xD83D) + u"x</MatchStatFile>",
+          std::u16string(u"<MatchStatFile>") + char16_t(0xDE00) + u"</MatchStatFile>",
+          std::u16string(u"<MatchStatFile/>") + char16_t(0xD83D)}) {
+        for (bool bigEndian : {false, true}) {
+            try {
+                LoadText(Utf16(lone, bigEndian));
+                ADD_FAILURE() << "a lone surrogate loaded";
+            } catch (const EKivXmlError& e) {
+                EXPECT_NE(std::string(e.what()).find("surrogate"), std::string::npos) << e.what();
+            }
+        }
+    }
+}
+
 TEST_F(MatchStatFileTest, EncodingsFollowMarkDeclarationOrContent) {
     const std::string body = "<MatchStatFile><ActorFile Id='1' Rel='ActorFile'><TeamDscr Id='2' "
                              "Rel='Teams'>Caf\xE9</TeamDscr></ActorFile></MatchStatFile>";
@@ -336,6 +388,10 @@ TEST_F(MatchStatFileTest, MalformedFilesFailWithTheFileAndPosition) {
          "<Situation Id='7' Rel='Situations' StartingTime='1-1-2006'/></Match></MatchStatFile>",
          "Attribute named \"EndingTime\" in element with id \"7\" is not a datetime (line 3, "
          "column 1)."},
+        {"second root", "<MatchStatFile>\r\n</MatchStatFile><extra/>",
+         "a second root element (line 2, column 17)."},
+        {"text after the root", "<MatchStatFile/>\r\n\r\n  trailing words",
+         "text after the root element (line 3, column 3)."},
     };
     for (const TMalformedCase& c : cases) {
         try {

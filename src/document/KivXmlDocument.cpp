@@ -273,10 +273,12 @@ void TKivXmlDocument::Detach(pugi::xml_node node) {
     m_detached.append_move(node);
 }
 
-void TKivXmlDocument::LoadFromFile(const std::string& path) {
+void TKivXmlDocument::LoadFromFile(const std::string& path, TDateTimeCheck check) {
     try {
         LoadText(xml::DecodeToUtf8(ReadWholeFile(path)));
-        CheckLoaded();
+        if (check == TDateTimeCheck::Strict) {
+            CheckLoaded();
+        }
     } catch (const xml::EXmlParseError& e) {
         std::string message = e.what();
         if (!message.empty() && message.back() == '.') {

@@ -19,6 +19,14 @@ struct TXmlTree;
 
 class TKivXmlDocument;
 
+// How strictly a load checks the date-times a document needs (see CheckLoaded).
+enum class TDateTimeCheck {
+    // Every date-time the document needs must be readable, or the load fails.
+    Strict,
+    // Date-times are read only when asked for, for tools that report such faults.
+    Lenient,
+};
+
 class EKivXmlError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -93,8 +101,8 @@ public:
     std::string AllocateId();
     TKivXmlElement* FindById(std::string_view id) const;
     // Reads a file in any of the encodings a media index comes in. Errors name the file and,
-    // where known, the line and column.
-    void LoadFromFile(const std::string& path);
+    // where known, the line and column. Each load decides its own date-time check.
+    void LoadFromFile(const std::string& path, TDateTimeCheck check = TDateTimeCheck::Strict);
     // Writes atomically: a failed save leaves the old file as it was.
     void SaveToFile(const std::string& path);
     bool Modified() const { return m_modified; }
@@ -117,8 +125,8 @@ protected:
     explicit TKivXmlDocument(const char* rootName);
     // Runs after a successful parse, before Modified is cleared.
     virtual void AfterLoad() {}
-    // Runs at the end of LoadFromFile; may throw xml::EXmlParseError with the offset of the
-    // offending element, which is reported with the file's name, line and column.
+    // Runs at the end of a strict LoadFromFile; may throw xml::EXmlParseError with the offset
+    // of the offending element, which is reported with the file's name, line and column.
     virtual void CheckLoaded() const {}
 
 private:

@@ -21,11 +21,6 @@ void TMatchStatFile::AssignNode(pugi::xml_node node) {
     });
 }
 
-void TMatchStatFile::LoadFromFile(const std::string& path, TDateTimeCheck check) {
-    m_dateTimeCheck = check;
-    TKivXmlDocument::LoadFromFile(path);
-}
-
 void TMatchStatFile::AfterLoad() {
     // A file without a catalogue gets an empty one, so that the catalogue objects are always
     // bound to elements of the loaded tree.
@@ -38,9 +33,7 @@ void TMatchStatFile::AfterLoad() {
 }
 
 void TMatchStatFile::CheckLoaded() const {
-    if (m_dateTimeCheck == TDateTimeCheck::Lenient) {
-        return;
-    }
+    // Every match and situation date-time: the statistics read them all right after opening.
     auto check = [](const TKivXmlElement& element, const char* name) {
         try {
             element.GetDateTimeAttribute(name);

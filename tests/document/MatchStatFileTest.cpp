@@ -433,6 +433,54 @@ TEST_F(MatchStatFileTest, LenientLoadDefersDateTimeErrorsToTheReader) {
     auto document = LoadText("<MatchStatFile><Match Id='1' Rel='Matches'/></MatchStatFile>",
                              TDateTimeCheck::Lenient);
     EXPECT_THROW(document->Matches().Items(0)->DateTime(), EKivXmlError);
+    // The next load, also through the base class, checks again.
+    const std::string path = m_dir.File("in.vmi");
+    TKivXmlDocument& base = *document;
+    EXPECT_THROW(base.LoadFromFile(path), EKivXmlError);
+    EXPECT_THROW(document->LoadFromFile(path), EKivXmlError);
+    EXPECT_NO_THROW(base.LoadFromFile(path, TDateTimeCheck::Lenient));
+}
+
+std::vector<std::string> FilesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST_F(MatchStatFileTest, SaveReplacesTheFileInsteadOfWritingIntoIt) {
+    // A hard link still sees the old file: the new bytes went to a file of their own.
+    const std::string target = m_dir.File("target.vmi");
+    const std::string link = m_dir.File("link.vmi");
+    WriteFile(target, "old bytes");
+    ASSERT_EQ(::link(target.c_str(), link.c_str()), 0);
+    TMatchStatFile().SaveToFile(target);
+    EXPECT_EQ(ReadFile(target), kNewDocument);
+    EXPECT_EQ(ReadFile(link), "old bytes");
+    EXPECT_EQ(FilesIn(m_dir.Path()), (std::vector<std::string>{"link.vmi", "target.vmi"}));
+}
+
+TEST_F(MatchStatFileTest, WriteFailureLeavesTheOldFileAndNoTemporaryFile) {
+    const std::string target = m_dir.File("target.vmi");
+    WriteFile(target, "old bytes");
+    TMatchStatFile document;
+    for (int i = 0; i < 20; ++i) {
+        document.ActorFile()->Teams().Add()->SetText("A team with a long name");
+    }
+    {
+        testsupport::TFileSizeLimit full(512);
+        try {
+            document.SaveToFile(target);
+            ADD_FAILURE() << "saved beyond the limit";
+        } catch (const EKivXmlError& e) {
+            EXPECT_EQ(std::string(e.what()), "Cannot save \"" + target + "\": File too large.");
+        }
+    }
+    EXPECT_EQ(ReadFile(target), "old bytes");
+    EXPECT_EQ(FilesIn(m_dir.Path()), std::vector<std::string>{"target.vmi"});
+    EXPECT_TRUE(document.Modified());
 }
 
 TEST_F(MatchStatFileTest, FailedSaveNamesThePathAndLeavesNoTrace) {

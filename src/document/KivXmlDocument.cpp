@@ -335,7 +335,7 @@ void TKivXmlElements::Add(TKivXmlElement* element) {
     m_owner->GetDocument()->SetModified(true);
 }
 
-void TKivXmlElements::Remove(TKivXmlElement* element) {
+std::vector<TKivXmlElement*>::iterator TKivXmlElements::Find(TKivXmlElement* element) {
     // Members are kept in one list; an element that is not in it is in neither index.
     auto it = std::find(m_items.begin(), m_items.end(), element);
     if (it == m_items.end()) {
@@ -343,8 +343,17 @@ void TKivXmlElements::Remove(TKivXmlElement* element) {
                                  Quoted(element ? element->Id() : std::string()) +
                                  " not found in ID index.");
     }
-    m_items.erase(it);
+    return it;
+}
+
+void TKivXmlElements::Remove(TKivXmlElement* element) {
+    m_items.erase(Find(element));
     TKivXmlDocument* document = m_owner->GetDocument();
     document->Detach(element->Node());
     document->SetModified(true);
+}
+
+void TKivXmlElements::SetAside(TKivXmlElement* element) {
+    m_items.erase(Find(element));
+    m_setAside.push_back(element);
 }

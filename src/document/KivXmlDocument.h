@@ -158,14 +158,25 @@ public:
     TKivXmlElement* Items(int i) const { return m_items.at(static_cast<std::size_t>(i)); }
     void Add(TKivXmlElement* element);
     void Remove(TKivXmlElement* element);
+    // Takes the element out of the collection only: its XML element stays in place and is
+    // written as it was, and the document is not modified. For members that the program
+    // cannot use in this session but that the file must keep.
+    void SetAside(TKivXmlElement* element);
     // Forgets the members without touching their elements, before a reload.
-    void Clear() { m_items.clear(); }
+    void Clear() {
+        m_items.clear();
+        m_setAside.clear();
+    }
     const char* Relation() const { return m_relation; }
 
 protected:
+    // The iterator of the members; throws the "not found" error of Remove.
+    std::vector<TKivXmlElement*>::iterator Find(TKivXmlElement* element);
+
     TKivXmlElement* m_owner;
     const char* m_relation;
     std::vector<TKivXmlElement*> m_items;
+    std::vector<TKivXmlElement*> m_setAside; // in the order they were set aside
 };
 
 template <class TMember> class TKivXmlCollection : public TKivXmlElements {
@@ -174,6 +185,13 @@ public:
     using TKivXmlElements::TKivXmlElements;
 
     TMember* Items(int i) const { return static_cast<TMember*>(TKivXmlElements::Items(i)); }
+    std::vector<TMember*> SetAsideMembers() const {
+        std::vector<TMember*> members;
+        for (TKivXmlElement* element : m_setAside) {
+            members.push_back(static_cast<TMember*>(element));
+        }
+        return members;
+    }
 
     // A new member element with "Id" and "Rel", appended to the owner's element.
     TMember* Add() {

@@ -205,8 +205,9 @@ void TRepositoryModel::LocateMediaFiles() {
             }
             ++i;
         } else {
-            // The match that moves up into position i is looked at next.
-            matches.Remove(match);
+            // Out of this session, but not out of the file: every later write keeps the match
+            // as it was. The match that moves up into position i is looked at next.
+            matches.SetAside(match);
         }
     }
 }

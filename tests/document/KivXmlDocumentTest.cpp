@@ -267,6 +267,23 @@ TEST(KivXmlElements, RemoveDetachesButKeepsTheObjectResolvable) {
     }
 }
 
+TEST(KivXmlElements, SetAsideLeavesTheElementInTheFileAndTheDocumentUnmodified) {
+    TMatchStatFile document;
+    TMatch* first = document.Matches().Add();
+    TMatch* second = document.Matches().Add();
+    first->SetName("Kept");
+    document.SetModified(false);
+    const std::string before = document.GetXml();
+    document.Matches().SetAside(first);
+    EXPECT_EQ(document.Matches().Count(), 1);
+    EXPECT_EQ(document.Matches().Items(0), second);
+    EXPECT_EQ(document.Matches().SetAsideMembers(), std::vector<TMatch*>{first});
+    EXPECT_EQ(document.FindById(first->Id()), first);
+    EXPECT_FALSE(document.Modified());
+    EXPECT_EQ(document.GetXml(), before);
+    EXPECT_THROW(document.Matches().SetAside(first), std::runtime_error);
+}
+
 TEST(KivXmlElement, IdentifiersCompareWithoutLetterCase) {
     TMatchStatFile document;
     TMatch* match = document.Matches().Add();

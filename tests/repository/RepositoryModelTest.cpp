@@ -216,7 +216,8 @@ TEST_F(RepositoryModelTest, DeclinedVideoTakesTheMatchOutWithoutSaving) {
     EXPECT_EQ(m_questions->Prompts()[0].kind, TQuestionKind::Confirmation);
     EXPECT_EQ(m_questions->Prompts()[0].buttons, TQuestionButtons::YesNo);
     EXPECT_EQ(Document().Matches().Count(), 0);
-    EXPECT_TRUE(m_model.IsModified());
+    // The match is still in the document, only not shown: nothing is there to save.
+    EXPECT_FALSE(m_model.IsModified());
     EXPECT_EQ(ReadFile(path), text);
 }
 
@@ -250,18 +251,42 @@ TEST_F(RepositoryModelTest, CancelledDialogAsksAgainUntilAFileIsFound) {
     EXPECT_EQ(reloaded.Matches().Items(0)->VideoFilename(), elsewhere);
 }
 
-TEST_F(RepositoryModelTest, RelocationSavesWithoutTheDeclinedMatch) {
+TEST_F(RepositoryModelTest, EveryWriteKeepsTheDeclinedMatch) {
     Video(Media("second.avi"));
     m_questions->Answer(TQuestionAnswer::No);
     const std::string path = OpenText(MatchesWithVideos({"D:\\first.avi", "D:\\second.avi"}));
 
+    // The session no longer shows the declined match...
     ASSERT_EQ(Document().Matches().Count(), 1);
     EXPECT_EQ(Document().Matches().Items(0)->Name(), "Match 20");
+    EXPECT_FALSE(m_model.IsModified());
+    // ...but the relocation save and a later Save As write it as it was.
+    m_model.SaveAs(Q(Work("copy.vmi")));
+    EXPECT_EQ(ReadFile(Work("copy.vmi")), ReadFile(path));
     TMatchStatFile reloaded;
-    reloaded.LoadFromFile(path);
-    ASSERT_EQ(reloaded.Matches().Count(), 1);
-    EXPECT_EQ(reloaded.Matches().Items(0)->Name(), "Match 20");
-    EXPECT_EQ(reloaded.Matches().Items(0)->VideoFilename(), Media("second.avi"));
+    reloaded.LoadFromFile(Work("copy.vmi"));
+    ASSERT_EQ(reloaded.Matches().Count(), 2);
+    EXPECT_EQ(reloaded.Matches().Items(0)->Name(), "Match 10");
+    EXPECT_EQ(reloaded.Matches().Items(0)->VideoFilename(), "D:\\first.avi");
+    EXPECT_EQ(reloaded.Matches().Items(0)->Situations().Count(), 1);
+    EXPECT_EQ(reloaded.Matches().Items(1)->VideoFilename(), Media("second.avi"));
+}
+
+TEST_F(RepositoryModelTest, ImportMergesIntoTheDeclinedMatch) {
+    m_questions->Answer(TQuestionAnswer::No);
+    const std::string text = MatchesWithVideos({"D:\\first.avi"});
+    const std::string path = OpenText(text);
+    WriteFile(Work("same.vmi"), text);
+    // The same match again: nothing to add, so no second question about its video.
+    m_model.Import(Q(Work("same.vmi")));
+    EXPECT_EQ(m_questions->Pending(), 0u);
+    EXPECT_EQ(m_questions->Prompts().size(), 1u);
+    EXPECT_EQ(Document().Matches().Count(), 0);
+    EXPECT_NE(ReadFile(Work("doc.vmi_backup_1.vmi")).find("Name=\"Match 10\""), std::string::npos);
+    TMatchStatFile written;
+    written.LoadFromFile(path);
+    ASSERT_EQ(written.Matches().Count(), 1);
+    EXPECT_EQ(written.Matches().Items(0)->VideoFilename(), "D:\\first.avi");
 }
 
 TEST_F(RepositoryModelTest, FailedOpenLeavesNoDocumentAndKeepsNameAndState) {

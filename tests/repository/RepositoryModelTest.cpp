@@ -5,6 +5,7 @@
 #include "RecordingRepositoryController.h"
 #include "ScriptedUserQuestions.h"
 
+#include "FileSizeLimit.h"
 #include "MatchStatFile.h"
 #include "OptionsModel.h"
 #include "TestSupport.h"
@@ -287,6 +288,35 @@ TEST_F(RepositoryModelTest, ImportMergesIntoTheDeclinedMatch) {
     written.LoadFromFile(path);
     ASSERT_EQ(written.Matches().Count(), 1);
     EXPECT_EQ(written.Matches().Items(0)->VideoFilename(), "D:\\first.avi");
+}
+
+TEST_F(RepositoryModelTest, FailedRelocationSaveStillOpensAndTellsTheUser) {
+    Video(Media("first.avi"));
+    Video(Media("second.avi"));
+    const std::string text = MatchesWithVideos({"D:\\first.avi", "D:\\second.avi"});
+    const std::string path = Work("doc.vmi");
+    WriteFile(path, text);
+    m_questions->Answer(TQuestionAnswer::Ok);
+    {
+        // As full as a disk can be: the document cannot be written again.
+        testsupport::TFileSizeLimit full(64);
+        m_model.Open(Q(path));
+    }
+    ASSERT_NE(m_model.GetDocument(), nullptr);
+    EXPECT_EQ(m_model.GetFileName(), Q(path));
+    EXPECT_EQ(m_model.GetState(), TRepositoryModel::kStateStored);
+    EXPECT_TRUE(m_model.IsModified());
+    ASSERT_EQ(Document().Matches().Count(), 2);
+    EXPECT_EQ(Document().Matches().Items(1)->VideoFilename(), Media("second.avi"));
+    EXPECT_EQ(ReadFile(path), text);
+    // Told once, with the file and the reason.
+    ASSERT_EQ(m_questions->Prompts().size(), 1u);
+    EXPECT_EQ(m_questions->Prompts()[0].kind, TQuestionKind::Warning);
+    EXPECT_EQ(m_questions->Prompts()[0].buttons, TQuestionButtons::Ok);
+    EXPECT_EQ(m_questions->Prompts()[0].text,
+              "The new location of the media file \"" + Q(Media("first.avi")) +
+                  "\" could not be saved. Cannot save \"" + Q(path) + "\": File too large.");
+    EXPECT_EQ(QDir(Q(Work(""))).entryList(QDir::Files), QStringList{"doc.vmi"});
 }
 
 TEST_F(RepositoryModelTest, FailedOpenLeavesNoDocumentAndKeepsNameAndState) {

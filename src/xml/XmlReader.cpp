@@ -255,8 +255,10 @@ TParseResult Parse(std::string text, const TParseOptions& options) {
     info.tree->buffer = std::move(text);
     pugi::xml_document& parsed = info.tree->document;
     std::string& buffer = info.tree->buffer;
+    // With the terminating NUL counted, pugixml keeps the last character also where it ends
+    // text outside the root.
     pugi::xml_parse_result result =
-        parsed.load_buffer_inplace(buffer.data(), buffer.size(), flags, pugi::encoding_utf8);
+        parsed.load_buffer_inplace(buffer.data(), buffer.size() + 1, flags, pugi::encoding_utf8);
     if (!result) {
         throw EXmlParseError(ParseStatusText(result.status), result.offset);
     }

@@ -166,6 +166,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TBadCase{"<r/><r/>", "a second root element"},
                       TBadCase{"<r/><!--c--><extra/>", "a second root element"},
                       TBadCase{"<r/>tail", "text after the root element"},
+                      TBadCase{"<r/>x", "text after the root element"},
                       TBadCase{"<r/><![CDATA[x]]>", "text after the root element"},
                       TBadCase{"head<r/>", "text before the root element"}));
 

@@ -37,6 +37,7 @@ TRun Run(const std::vector<std::string>& command) {
         argv.push_back(const_cast<char*>(arg.c_str()));
     }
     argv.push_back(nullptr);
+    std::fflush(stdout); // or the child writes what is buffered once more
     const auto start = std::chrono::steady_clock::now();
     const pid_t pid = ::fork();
     if (pid == 0) {

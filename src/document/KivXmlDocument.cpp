@@ -306,16 +306,20 @@ void TKivXmlDocument::LoadFromFile(const std::string& path, TDateTimeCheck check
 }
 
 void TKivXmlDocument::SaveToFile(const std::string& path) {
+    // Written in pieces as the tree is walked: the whole text is never held at once.
+    constexpr std::size_t kPiece = 256 * 1024;
     std::string text;
-    text.reserve(m_sizeHint + m_sizeHint / 8 + 256);
-    xml::AppendNode(text, Node(), true, xml::TLineBreaks::CrLf);
-    text.append("\r\n");
+    text.reserve(kPiece + kPiece / 4);
     try {
-        WriteFileAtomically(path, text);
-    } catch (const std::exception& e) {
+        TAtomicFile file(path);
+        xml::AppendNode(text, Node(), true, xml::TLineBreaks::CrLf, kPiece,
+                        [&file](std::string_view piece) { file.Write(piece); });
+        text.append("\r\n");
+        file.Write(text);
+        file.Commit();
+    } catch (const std::runtime_error& e) {
         throw EKivXmlError(e.what());
     }
-    m_sizeHint = text.size();
     SetModified(false);
 }
 

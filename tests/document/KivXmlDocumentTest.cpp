@@ -2,6 +2,7 @@
 // attributes, texts and collections.
 
 #include "MatchStatFile.h"
+#include "TestSupport.h"
 #include "XmlError.h"
 #include "XmlReader.h"
 #include "XmlWriter.h"
@@ -76,6 +77,28 @@ TEST(XmlWriter, EscapesAClosingBracketPairAcrossTexts) {
     std::string out;
     xml::AppendNode(out, root, false);
     EXPECT_EQ(out, "<r>a]]&gt;b</r>");
+}
+
+TEST(XmlWriter, WritingInPiecesWritesTheSameBytes) {
+    xml::TParseResult parsed =
+        xml::Parse(testsupport::ReadFile(testsupport::DataPath("roundtrip.vmi")));
+    pugi::xml_node root = parsed.tree->document.document_element();
+    // Two texts that meet in "]]>" once the element between them is gone.
+    pugi::xml_node query = root.child("Query");
+    query.append_child(pugi::node_pcdata).set_value("a]]");
+    query.append_child("x");
+    query.append_child(pugi::node_pcdata).set_value(">b");
+    query.remove_child("x");
+    std::string whole;
+    xml::AppendNode(whole, root, true, xml::TLineBreaks::CrLf);
+    ASSERT_NE(whole.find("a]]&gt;b"), std::string::npos);
+    for (std::size_t piece : {1, 2, 3, 7, 64, 100000}) {
+        std::string written;
+        std::string rest;
+        xml::AppendNode(rest, root, true, xml::TLineBreaks::CrLf, piece,
+                        [&](std::string_view part) { written.append(part); });
+        EXPECT_EQ(written + rest, whole) << piece;
+    }
 }
 
 TEST(XmlWriter, FileOutputWritesEveryLineBreakAsCrLf) {

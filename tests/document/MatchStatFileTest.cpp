@@ -465,22 +465,26 @@ TEST_F(MatchStatFileTest, SaveReplacesTheFileInsteadOfWritingIntoIt) {
 TEST_F(MatchStatFileTest, WriteFailureLeavesTheOldFileAndNoTemporaryFile) {
     const std::string target = m_dir.File("target.vmi");
     WriteFile(target, "old bytes");
-    TMatchStatFile document;
-    for (int i = 0; i < 20; ++i) {
-        document.ActorFile()->Teams().Add()->SetText("A team with a long name");
-    }
-    {
-        testsupport::TFileSizeLimit full(512);
-        try {
-            document.SaveToFile(target);
-            ADD_FAILURE() << "saved beyond the limit";
-        } catch (const EKivXmlError& e) {
-            EXPECT_EQ(std::string(e.what()), "Cannot save \"" + target + "\": File too large.");
+    // Failing in the last piece written, and in one written while the tree is still walked.
+    for (int teams : {20, 8000}) {
+        TMatchStatFile document;
+        for (int i = 0; i < teams; ++i) {
+            document.ActorFile()->Teams().Add()->SetText("A team with a long name");
         }
+        {
+            testsupport::TFileSizeLimit full(512);
+            try {
+                document.SaveToFile(target);
+                ADD_FAILURE() << "saved beyond the limit";
+            } catch (const EKivXmlError& e) {
+                EXPECT_EQ(std::string(e.what()),
+                          "Cannot save \"" + target + "\": File too large.");
+            }
+        }
+        EXPECT_EQ(ReadFile(target), "old bytes");
+        EXPECT_EQ(FilesIn(m_dir.Path()), std::vector<std::string>{"target.vmi"});
+        EXPECT_TRUE(document.Modified());
     }
-    EXPECT_EQ(ReadFile(target), "old bytes");
-    EXPECT_EQ(FilesIn(m_dir.Path()), std::vector<std::string>{"target.vmi"});
-    EXPECT_TRUE(document.Modified());
 }
 
 TEST_F(MatchStatFileTest, FailedSaveNamesThePathAndLeavesNoTrace) {

@@ -33,7 +33,6 @@ public:
 
 protected:
     void AfterLoad() override;
-    void CheckLoaded() const override;
 
 private:
     TActorFile* m_actorFile = nullptr;

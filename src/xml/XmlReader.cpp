@@ -15,6 +15,15 @@ bool IsSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
+// Names are short: compared here, without a call to strcmp for each.
+inline bool SameName(const char* a, const char* b) {
+    while (*a && *a == *b) {
+        ++a;
+        ++b;
+    }
+    return *a == *b;
+}
+
 bool IsAllowedChar(char32_t cp) {
     return cp == 0x9 || cp == 0xA || cp == 0xD || (cp >= 0x20 && cp < 0xD800) ||
            (cp >= 0xE000 && cp <= 0xFFFD) || (cp >= 0x10000 && cp <= 0x10FFFF);
@@ -166,7 +175,7 @@ public:
     void Add(const char* name, pugi::xml_node element) {
         if (m_count < kFew) {
             for (int i = 0; i < m_count; ++i) {
-                if (NameIs(m_names[i], name)) {
+                if (SameName(m_names[i], name)) {
                     Fail(name, element);
                 }
             }
@@ -233,7 +242,7 @@ constexpr std::size_t kMaxDepth = 1000;
 
 pugi::xml_attribute FindAttribute(pugi::xml_node node, const char* name) {
     for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute()) {
-        if (NameIs(a.name(), name)) {
+        if (SameName(a.name(), name)) {
             return a;
         }
     }
@@ -311,12 +320,12 @@ TParseResult Parse(TTextBuffer text, const TParseOptions& options) {
             if (DecodeReferences(a.value(), decoded, element)) {
                 a.set_value(decoded.c_str());
             }
-            if (NameIs(name, options.idName)) {
+            if (SameName(name, options.idName)) {
                 std::uint64_t id = 0;
                 if (ParseCanonicalNumber(a.value(), id) && id > info.maxId) {
                     info.maxId = id;
                 }
-            } else if (NameIs(name, "xml:space")) {
+            } else if (SameName(name, "xml:space")) {
                 preserve = std::strcmp(a.value(), "preserve") == 0;
             }
         }

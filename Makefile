@@ -8,7 +8,7 @@ JOBS ?= $(shell nproc)
 CLI = $(BUILD_DIR)/tools/cli/clipwise-cli
 SAMPLE = samples/Sample.vmi
 
-.PHONY: all deps configure build run test bench fuzz format clean
+.PHONY: all deps configure build run test bench bench-cli fuzz format clean
 
 all: build
 
@@ -33,6 +33,22 @@ bench: deps
 	@cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build build-bench -j $(JOBS) --target clipwise-bench
 	build-bench/bench/clipwise-bench $(BENCH_ARGS)
+
+# clipwise-cli save and counts in paired runs against pugixml's own parse and write
+# (BENCH_RUNS pairs), on generated indexes of 100 000 and 1 000 000 situations.
+BENCH_RUNS ?= 5
+BENCH_DATA = /tmp/clipwise-bench
+bench-cli: deps
+	@cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build build-bench -j $(JOBS) --target clipwise-cli cli-yardstick
+	@mkdir -p $(BENCH_DATA)
+	@for n in 100000 1000000; do f=$(BENCH_DATA)/situations-$$n.vmi; [ -f $$f ] || \
+		build-bench/tools/cli/clipwise-cli generate $$f --matches $$((n / 100)) \
+		--situations-per-match 100 --seed 2007; done
+	build-bench/bench/cli-yardstick save build-bench/tools/cli/clipwise-cli \
+		$(BENCH_DATA)/situations-100000.vmi $(BENCH_RUNS)
+	build-bench/bench/cli-yardstick counts build-bench/tools/cli/clipwise-cli \
+		$(BENCH_DATA)/situations-100000.vmi $(BENCH_DATA)/situations-1000000.vmi 3
 
 # Coverage-guided fuzzing of the media index loader with libFuzzer (needs clang).
 FUZZ_SECONDS ?= 60

@@ -1,4 +1,4 @@
-// Loading and saving media indexes, next to pugixml's bare parse of the same bytes.
+// Loading and saving media indexes, next to pugixml's bare parse and write of the same bytes.
 
 #include "BenchData.h"
 #include "MatchStatFile.h"
@@ -23,6 +23,18 @@ void BM_PugixmlParse(benchmark::State& state) {
         pugi::xml_document document;
         benchmark::DoNotOptimize(document.load_file(path.c_str()));
     }
+    SetBytes(state, path);
+}
+
+void BM_PugixmlSave(benchmark::State& state) {
+    const std::string path = BenchMediaIndex(static_cast<int>(state.range(0)));
+    pugi::xml_document document;
+    document.load_file(path.c_str());
+    const std::string out = path + ".pugixml-saved";
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(document.save_file(out.c_str()));
+    }
+    std::filesystem::remove(out);
     SetBytes(state, path);
 }
 
@@ -51,5 +63,6 @@ void BM_Save(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(BM_PugixmlParse)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PugixmlSave)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Load)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Save)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -17,11 +18,10 @@ namespace {
 
 } // namespace
 
-void WriteFileAtomically(const std::string& path, std::string_view bytes) {
+TAtomicFile::TAtomicFile(const std::string& path) : m_path(path) {
     namespace fs = std::filesystem;
-    const fs::path target(path);
     std::error_code ec;
-    if (fs::is_directory(target, ec)) {
+    if (fs::is_directory(fs::path(path), ec)) {
         Fail(path, "it is a folder");
     }
 
@@ -34,49 +34,68 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
     }
 
     std::random_device random;
-    std::string temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
-        temp = path + ".tmp" + std::to_string(random() % 1000000);
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-        if (fd < 0 && errno != EEXIST) {
+    for (int attempt = 0; attempt < 16 && m_fd < 0; ++attempt) {
+        m_temp = path + ".tmp" + std::to_string(random() % 1000000);
+        m_fd = ::open(m_temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (m_fd < 0 && errno != EEXIST) {
             Fail(path, std::strerror(errno));
         }
     }
-    if (fd < 0) {
+    if (m_fd < 0) {
         Fail(path, "no temporary file could be created");
     }
-
-    auto abandon = [&](int error) {
-        ::close(fd);
-        ::unlink(temp.c_str());
-        Fail(path, std::strerror(error));
-    };
-    if (replacing && ::fchmod(fd, mode) != 0) {
-        abandon(errno);
+    if (replacing && ::fchmod(m_fd, mode) != 0) {
+        Abandon(errno);
     }
+}
+
+TAtomicFile::~TAtomicFile() {
+    if (m_fd >= 0) {
+        ::close(m_fd);
+        ::unlink(m_temp.c_str());
+    }
+}
+
+void TAtomicFile::Abandon(int error) {
+    ::close(m_fd);
+    m_fd = -1;
+    ::unlink(m_temp.c_str());
+    Fail(m_path, std::strerror(error));
+}
+
+void TAtomicFile::Write(std::string_view bytes) {
     std::size_t written = 0;
     while (written < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+        ssize_t n = ::write(m_fd, bytes.data() + written, bytes.size() - written);
         if (n < 0) {
             if (errno == EINTR) {
                 continue;
             }
-            abandon(errno);
+            Abandon(errno);
         }
         written += static_cast<std::size_t>(n);
     }
-    if (::fsync(fd) != 0) {
-        abandon(errno);
+}
+
+void TAtomicFile::Commit() {
+    if (::fsync(m_fd) != 0) {
+        Abandon(errno);
     }
+    const int fd = std::exchange(m_fd, -1);
     if (::close(fd) != 0) {
-        int error = errno;
-        ::unlink(temp.c_str());
-        Fail(path, std::strerror(error));
+        const int error = errno;
+        ::unlink(m_temp.c_str());
+        Fail(m_path, std::strerror(error));
     }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
-        int error = errno;
-        ::unlink(temp.c_str());
-        Fail(path, std::strerror(error));
+    if (::rename(m_temp.c_str(), m_path.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(m_temp.c_str());
+        Fail(m_path, std::strerror(error));
     }
+}
+
+void WriteFileAtomically(const std::string& path, std::string_view bytes) {
+    TAtomicFile file(path);
+    file.Write(bytes);
+    file.Commit();
 }

@@ -28,7 +28,7 @@ std::string FoldCase(std::string_view id) {
     return key;
 }
 
-std::string ReadWholeFile(const std::string& path) {
+xml::TTextBuffer ReadWholeFile(const std::string& path) {
     auto fail = [&] {
         return EKivXmlError("Cannot read " + Quoted(path) + ": " + std::strerror(errno) + ".");
     };
@@ -46,12 +46,17 @@ std::string ReadWholeFile(const std::string& path) {
         throw fail();
     }
     in.seekg(0, std::ios::beg);
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    in.read(bytes.data(), size);
+    xml::TTextBuffer bytes = xml::TTextBuffer::Uninitialised(static_cast<std::size_t>(size));
+    in.read(bytes.Data(), size);
     if (in.gcount() != size) {
         throw fail();
     }
     return bytes;
+}
+
+std::string NotADateTime(const char* name, std::string_view id) {
+    return "Attribute named " + Quoted(name) + " in element with id " + Quoted(id) +
+           " is not a datetime.";
 }
 
 } // namespace
@@ -83,24 +88,21 @@ TKivXmlDocument* TKivXmlElement::GetDocument() const {
 }
 
 void TKivXmlElement::Bind(pugi::xml_node node) {
+    // A loaded node's text is read by AssignNode, which follows.
     if (!node) {
         node = m_owner->Node().append_child(ElementName());
         node.append_attribute("Id").set_value(m_document->AllocateId().c_str());
     }
     m_node = node;
-    m_document->RegisterId(node.attribute("Id").value(), this);
-    m_text = TextContent(node);
+    m_document->RegisterId(xml::FindAttribute(node, "Id").value(), this);
 }
 
 void TKivXmlElement::AssignNode(pugi::xml_node node) {
-    if (node != m_node) {
-        m_node = node;
-        m_text = TextContent(node);
-    }
+    BindChildren(node, [](pugi::xml_node, const char*) {});
 }
 
 void TKivXmlElement::LoadFromXml(std::string_view text) {
-    xml::TParseResult parsed = xml::Parse(std::string(text));
+    xml::TParseResult parsed = xml::Parse(text);
     pugi::xml_node root = parsed.tree->document.document_element();
     m_document->KeepTree(std::move(parsed.tree));
     AssignNode(root);
@@ -114,11 +116,11 @@ std::string TKivXmlElement::GetXml() const {
 }
 
 std::string TKivXmlElement::Id() const {
-    return m_node.attribute("Id").value();
+    return xml::FindAttribute(m_node, "Id").value();
 }
 
 std::string TKivXmlElement::GetAttribute(const char* name) const {
-    return m_node.attribute(name).value();
+    return xml::FindAttribute(m_node, name).value();
 }
 
 void TKivXmlElement::SetAttribute(const char* name, std::string_view value) {
@@ -130,11 +132,22 @@ void TKivXmlElement::SetAttribute(const char* name, std::string_view value) {
 }
 
 double TKivXmlElement::GetDateTimeAttribute(const char* name) const {
-    if (std::optional<double> value = kivdatetime::Parse(m_node.attribute(name).value())) {
+    if (std::optional<double> value =
+            kivdatetime::Parse(xml::FindAttribute(m_node, name).value())) {
         return *value;
     }
-    throw EKivXmlError("Attribute named " + Quoted(name) + " in element with id " + Quoted(Id()) +
-                       " is not a datetime.");
+    throw EKivXmlError(NotADateTime(name, Id()));
+}
+
+void TKivXmlElement::CheckDateTimeOnLoad(pugi::xml_node node, const char* name) const {
+    if (!m_document->ChecksDateTimesOnLoad() ||
+        kivdatetime::Parse(xml::FindAttribute(node, name).value())) {
+        return;
+    }
+    // pugixml places an element at its name; report the "<" before it.
+    const std::ptrdiff_t offset = node.offset_debug();
+    throw xml::EXmlParseError(NotADateTime(name, node.attribute("Id").value()),
+                              offset > 0 ? offset - 1 : offset);
 }
 
 void TKivXmlElement::SetDateTimeAttribute(const char* name, double value) {
@@ -167,24 +180,27 @@ TKivXmlDocument::TKivXmlDocument(const char* rootName) : TKivXmlElement(nullptr)
     TKivXmlElement::AssignNode(m_tree->document.document_element());
 }
 
-TKivXmlDocument::~TKivXmlDocument() = default;
+TKivXmlDocument::~TKivXmlDocument() {
+    for (TKivXmlElement* element : m_elements) {
+        element->~TKivXmlElement();
+    }
+}
 
 TKivXmlDocument* TKivXmlDocument::GetDocument() const {
     return const_cast<TKivXmlDocument*>(this);
 }
 
 void TKivXmlDocument::LoadFromXml(std::string_view text) {
-    LoadText(std::string(text));
+    LoadText(xml::TTextBuffer::Copy(text));
 }
 
-void TKivXmlDocument::LoadText(std::string text) {
+void TKivXmlDocument::LoadText(xml::TTextBuffer text) {
     xml::TParseResult parsed = xml::Parse(std::move(text));
     pugi::xml_node root = parsed.tree->document.document_element();
     if (std::string_view(root.name()) != ElementName()) {
         throw EKivXmlError("The root element is " + Quoted(root.name()) + ", not " +
                            Quoted(ElementName()) + ".");
     }
-    m_sizeHint = parsed.tree->buffer.size();
     KeepTree(std::move(m_tree));
     m_tree = std::move(parsed.tree);
     m_detached = {};
@@ -257,8 +273,16 @@ void TKivXmlDocument::RegisterId(std::string_view id, TKivXmlElement* element) {
     }
 }
 
-void TKivXmlDocument::Adopt(std::unique_ptr<TKivXmlElement> element) {
-    m_elements.push_back(std::move(element));
+void* TKivXmlDocument::ElementStorage(std::size_t size, std::size_t alignment) {
+    // Room for the object's entry first, so that Adopt cannot fail.
+    if (m_elements.size() == m_elements.capacity()) {
+        m_elements.reserve(2 * m_elements.size() + 64);
+    }
+    return m_storage.allocate(size, alignment);
+}
+
+void TKivXmlDocument::Adopt(TKivXmlElement* element) noexcept {
+    m_elements.push_back(element);
 }
 
 void TKivXmlDocument::KeepTree(std::unique_ptr<xml::TXmlTree> tree) {
@@ -273,10 +297,15 @@ void TKivXmlDocument::Detach(pugi::xml_node node) {
     m_detached.append_move(node);
 }
 
-void TKivXmlDocument::LoadFromFile(const std::string& path) {
+void TKivXmlDocument::LoadFromFile(const std::string& path, TDateTimeCheck check) {
     try {
-        LoadText(xml::DecodeToUtf8(ReadWholeFile(path)));
-        CheckLoaded();
+        xml::TTextBuffer text = xml::DecodeToUtf8(ReadWholeFile(path));
+        struct TCheckForThisLoad {
+            bool& flag;
+            ~TCheckForThisLoad() { flag = false; }
+        } checking{m_checkDateTimes};
+        m_checkDateTimes = check == TDateTimeCheck::Strict;
+        LoadText(std::move(text));
     } catch (const xml::EXmlParseError& e) {
         std::string message = e.what();
         if (!message.empty() && message.back() == '.') {
@@ -286,7 +315,7 @@ void TKivXmlDocument::LoadFromFile(const std::string& path) {
             // The parser worked in place on its copy; the position is read from a fresh one.
             try {
                 auto [line, column] =
-                    xml::LineAndColumn(xml::DecodeToUtf8(ReadWholeFile(path)), e.Offset());
+                    xml::LineAndColumn(xml::DecodeToUtf8(ReadWholeFile(path)).View(), e.Offset());
                 message +=
                     " (line " + std::to_string(line) + ", column " + std::to_string(column) + ")";
             } catch (const std::exception&) {
@@ -304,16 +333,20 @@ void TKivXmlDocument::LoadFromFile(const std::string& path) {
 }
 
 void TKivXmlDocument::SaveToFile(const std::string& path) {
+    // Written in pieces as the tree is walked: the whole text is never held at once.
+    constexpr std::size_t kPiece = 256 * 1024;
     std::string text;
-    text.reserve(m_sizeHint + m_sizeHint / 8 + 256);
-    xml::AppendNode(text, Node(), true, xml::TLineBreaks::CrLf);
-    text.append("\r\n");
+    text.reserve(kPiece + kPiece / 4);
     try {
-        WriteFileAtomically(path, text);
-    } catch (const std::exception& e) {
+        TAtomicFile file(path);
+        xml::AppendNode(text, Node(), true, xml::TLineBreaks::CrLf, kPiece,
+                        [&file](std::string_view piece) { file.Write(piece); });
+        text.append("\r\n");
+        file.Write(text);
+        file.Commit();
+    } catch (const std::runtime_error& e) {
         throw EKivXmlError(e.what());
     }
-    m_sizeHint = text.size();
     SetModified(false);
 }
 
@@ -333,7 +366,7 @@ void TKivXmlElements::Add(TKivXmlElement* element) {
     m_owner->GetDocument()->SetModified(true);
 }
 
-void TKivXmlElements::Remove(TKivXmlElement* element) {
+TKivXmlElements::TList::iterator TKivXmlElements::Find(TKivXmlElement* element) {
     // Members are kept in one list; an element that is not in it is in neither index.
     auto it = std::find(m_items.begin(), m_items.end(), element);
     if (it == m_items.end()) {
@@ -341,8 +374,17 @@ void TKivXmlElements::Remove(TKivXmlElement* element) {
                                  Quoted(element ? element->Id() : std::string()) +
                                  " not found in ID index.");
     }
-    m_items.erase(it);
+    return it;
+}
+
+void TKivXmlElements::Remove(TKivXmlElement* element) {
+    m_items.erase(Find(element));
     TKivXmlDocument* document = m_owner->GetDocument();
     document->Detach(element->Node());
     document->SetModified(true);
+}
+
+void TKivXmlElements::SetAside(TKivXmlElement* element) {
+    m_items.erase(Find(element));
+    m_owner->GetDocument()->KeepSetAside(this, element);
 }

@@ -2,15 +2,14 @@
 // The element layer: typed objects bound to the elements of one retained XML tree. The tree
 // stays the only store of the data, so whatever a loaded file holds is written back.
 
-#include <pugixml.hpp>
+#include "XmlReader.h"
 
-namespace xml {
-struct TXmlTree;
-}
+#include <pugixml.hpp>
 
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <memory_resource>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -18,6 +17,15 @@ struct TXmlTree;
 #include <vector>
 
 class TKivXmlDocument;
+class TKivXmlElements;
+
+// How strictly a load checks the date-times a document needs (see CheckDateTimeOnLoad).
+enum class TDateTimeCheck {
+    // Every date-time the document needs must be readable, or the load fails.
+    Strict,
+    // Date-times are read only when asked for, for tools that report such faults.
+    Lenient,
+};
 
 class EKivXmlError : public std::runtime_error {
 public:
@@ -66,8 +74,13 @@ protected:
 
     // Text and CDATA children of node, joined with one blank.
     static std::string TextContent(pugi::xml_node node);
-    // Calls visit(child, rel) for every child element that has a "Rel" attribute.
-    template <class F> static void ForEachRelatedChild(pugi::xml_node node, F&& visit);
+    // Binds to node and caches its text content while calling visit(child, rel) for every
+    // child element that has a "Rel" attribute: one walk over the children for both.
+    template <class F> void BindChildren(pugi::xml_node node, F&& visit);
+    // During a strict LoadFromFile, throws xml::EXmlParseError at node when its date-time
+    // attribute name is absent or unreadable; the load reports it with the file, line and
+    // column. Checked while the objects are built, not in a walk of its own.
+    void CheckDateTimeOnLoad(pugi::xml_node node, const char* name) const;
     // Binds the single child of relation to child when rel names it; creates it if needed.
     template <class T>
     void LoadSingleChild(T*& field, const char* relation, pugi::xml_node child, const char* rel);
@@ -93,8 +106,8 @@ public:
     std::string AllocateId();
     TKivXmlElement* FindById(std::string_view id) const;
     // Reads a file in any of the encodings a media index comes in. Errors name the file and,
-    // where known, the line and column.
-    void LoadFromFile(const std::string& path);
+    // where known, the line and column. Each load decides its own date-time check.
+    void LoadFromFile(const std::string& path, TDateTimeCheck check = TDateTimeCheck::Strict);
     // Writes atomically: a failed save leaves the old file as it was.
     void SaveToFile(const std::string& path);
     bool Modified() const { return m_modified; }
@@ -104,7 +117,26 @@ public:
 
     // Layer internals used by elements and collections.
     void RegisterId(std::string_view id, TKivXmlElement* element);
-    void Adopt(std::unique_ptr<TKivXmlElement> element);
+    // Storage for an element object that lives as long as the document, which releases all
+    // together: they are not allocated one by one. The object made there is then adopted.
+    void* ElementStorage(std::size_t size, std::size_t alignment);
+    void Adopt(TKivXmlElement* element) noexcept;
+    std::pmr::memory_resource* Storage() { return &m_storage; }
+    // The members a collection has set aside, in that order; few collections have any.
+    void KeepSetAside(const TKivXmlElements* collection, TKivXmlElement* element) {
+        m_setAside[collection].push_back(element);
+    }
+    const std::vector<TKivXmlElement*>& SetAsideOf(const TKivXmlElements* collection) const {
+        static const std::vector<TKivXmlElement*> kNone;
+        auto it = m_setAside.find(collection);
+        return it == m_setAside.end() ? kNone : it->second;
+    }
+    void ForgetSetAside(const TKivXmlElements* collection) {
+        if (!m_setAside.empty()) {
+            m_setAside.erase(collection);
+        }
+    }
+    bool ChecksDateTimesOnLoad() const { return m_checkDateTimes; }
     // Keeps a tree alive for as long as the document: the tree of a load that replaced it,
     // or one that an element loaded on its own.
     void KeepTree(std::unique_ptr<xml::TXmlTree> tree);
@@ -117,32 +149,33 @@ protected:
     explicit TKivXmlDocument(const char* rootName);
     // Runs after a successful parse, before Modified is cleared.
     virtual void AfterLoad() {}
-    // Runs at the end of LoadFromFile; may throw xml::EXmlParseError with the offset of the
-    // offending element, which is reported with the file's name, line and column.
-    virtual void CheckLoaded() const {}
 
 private:
-    void LoadText(std::string text);
+    void LoadText(xml::TTextBuffer text);
     TKivXmlElement* FindNumericId(std::uint64_t id) const;
 
     std::unique_ptr<xml::TXmlTree> m_tree;
     std::vector<std::unique_ptr<xml::TXmlTree>> m_keptTrees;
     pugi::xml_node m_detached;
-    std::vector<std::unique_ptr<TKivXmlElement>> m_elements;
+    // Declared before the objects it holds, so that it is released after them.
+    std::pmr::monotonic_buffer_resource m_storage;
+    std::vector<TKivXmlElement*> m_elements;
+    std::unordered_map<const TKivXmlElements*, std::vector<TKivXmlElement*>> m_setAside;
     // Identifiers are nearly always small decimal numbers handed out in order: they index a
     // vector. Large numbers and other texts (lower-cased) go to the maps.
     std::vector<TKivXmlElement*> m_denseIds;
     std::unordered_map<std::uint64_t, TKivXmlElement*> m_sparseIds;
     std::unordered_map<std::string, TKivXmlElement*> m_textIds;
-    std::size_t m_sizeHint = 0; // size of the last file read or written
     bool m_modified = false;
+    bool m_checkDateTimes = false; // only while a strict LoadFromFile binds the objects
 };
 
 // Base of every typed child collection.
 class TKivXmlElements {
 public:
+    // The member list lives in the document's storage, like the members.
     TKivXmlElements(TKivXmlElement* owner, const char* relation)
-        : m_owner(owner), m_relation(relation) {}
+        : m_owner(owner), m_relation(relation), m_items(owner->GetDocument()->Storage()) {}
     TKivXmlElements(const TKivXmlElements&) = delete;
     TKivXmlElements& operator=(const TKivXmlElements&) = delete;
 
@@ -150,14 +183,25 @@ public:
     TKivXmlElement* Items(int i) const { return m_items.at(static_cast<std::size_t>(i)); }
     void Add(TKivXmlElement* element);
     void Remove(TKivXmlElement* element);
+    // Takes the element out of the collection only: its XML element stays in place and is
+    // written as it was, and the document is not modified. For members that the program
+    // cannot use in this session but that the file must keep.
+    void SetAside(TKivXmlElement* element);
     // Forgets the members without touching their elements, before a reload.
-    void Clear() { m_items.clear(); }
+    void Clear() {
+        m_items.clear();
+        m_owner->GetDocument()->ForgetSetAside(this);
+    }
     const char* Relation() const { return m_relation; }
 
 protected:
+    using TList = std::pmr::vector<TKivXmlElement*>;
+    // The iterator of the members; throws the "not found" error of Remove.
+    TList::iterator Find(TKivXmlElement* element);
+
     TKivXmlElement* m_owner;
     const char* m_relation;
-    std::vector<TKivXmlElement*> m_items;
+    TList m_items;
 };
 
 template <class TMember> class TKivXmlCollection : public TKivXmlElements {
@@ -166,6 +210,13 @@ public:
     using TKivXmlElements::TKivXmlElements;
 
     TMember* Items(int i) const { return static_cast<TMember*>(TKivXmlElements::Items(i)); }
+    std::vector<TMember*> SetAsideMembers() const {
+        std::vector<TMember*> members;
+        for (TKivXmlElement* element : m_owner->GetDocument()->SetAsideOf(this)) {
+            members.push_back(static_cast<TMember*>(element));
+        }
+        return members;
+    }
 
     // A new member element with "Id" and "Rel", appended to the owner's element.
     TMember* Add() {
@@ -176,8 +227,7 @@ public:
 
     // Loads child as a member when its relation and tag are this collection's.
     bool LoadChild(pugi::xml_node child, const char* rel) {
-        if (std::string_view(rel) != m_relation ||
-            std::string_view(child.name()) != TMember::kElementName) {
+        if (!xml::NameIs(rel, m_relation) || !xml::NameIs(child.name(), TMember::kElementName)) {
             return false;
         }
         TMember* member = TKivXmlElement::Create<TMember>(m_owner, child);
@@ -188,7 +238,7 @@ public:
 
     class iterator {
     public:
-        explicit iterator(std::vector<TKivXmlElement*>::const_iterator it) : m_it(it) {}
+        explicit iterator(TList::const_iterator it) : m_it(it) {}
         TMember* operator*() const { return static_cast<TMember*>(*m_it); }
         iterator& operator++() {
             ++m_it;
@@ -197,7 +247,7 @@ public:
         bool operator==(const iterator&) const = default;
 
     private:
-        std::vector<TKivXmlElement*>::const_iterator m_it;
+        TList::const_iterator m_it;
     };
     iterator begin() const { return iterator(m_items.begin()); }
     iterator end() const { return iterator(m_items.end()); }
@@ -207,9 +257,8 @@ public:
 template <class TMember> class TKivXmlParent : public TKivXmlElement {
 public:
     void AssignNode(pugi::xml_node node) override {
-        TKivXmlElement::AssignNode(node);
         m_members.Clear(); // a catalogue object is re-bound when its document is reloaded
-        ForEachRelatedChild(node, [this](pugi::xml_node child, const char* rel) {
+        BindChildren(node, [this](pugi::xml_node child, const char* rel) {
             m_members.LoadChild(child, rel);
         });
     }
@@ -222,9 +271,9 @@ protected:
 };
 
 template <class T> T* TKivXmlElement::Create(TKivXmlElement* owner, pugi::xml_node node) {
-    auto object = std::unique_ptr<T>(new T(owner));
-    T* raw = object.get();
-    owner->GetDocument()->Adopt(std::move(object));
+    TKivXmlDocument* document = owner->GetDocument();
+    T* raw = new (document->ElementStorage(sizeof(T), alignof(T))) T(owner);
+    document->Adopt(raw);
     raw->Bind(node);
     if (!node) {
         raw->CreateFixedChildren();
@@ -240,14 +289,27 @@ template <class T> T* TKivXmlElement::CreateNew(TKivXmlElement* owner, std::stri
     return raw;
 }
 
-template <class F> void TKivXmlElement::ForEachRelatedChild(pugi::xml_node node, F&& visit) {
+template <class F> void TKivXmlElement::BindChildren(pugi::xml_node node, F&& visit) {
+    m_node = node;
+    m_text.clear();
+    bool first = true;
     for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
-        if (child.type() != pugi::node_element) {
-            continue;
-        }
-        pugi::xml_attribute rel = child.attribute("Rel");
-        if (rel) {
-            visit(child, rel.value());
+        switch (child.type()) {
+        case pugi::node_element:
+            if (pugi::xml_attribute rel = xml::FindAttribute(child, "Rel")) {
+                visit(child, rel.value());
+            }
+            break;
+        case pugi::node_pcdata:
+        case pugi::node_cdata:
+            if (!first) {
+                m_text.push_back(' ');
+            }
+            m_text.append(child.value());
+            first = false;
+            break;
+        default:
+            break;
         }
     }
 }
@@ -255,14 +317,14 @@ template <class F> void TKivXmlElement::ForEachRelatedChild(pugi::xml_node node,
 template <class T>
 void TKivXmlElement::LoadSingleChild(T*& field, const char* relation, pugi::xml_node child,
                                      const char* rel) {
-    if (std::string_view(rel) != relation) {
+    if (!xml::NameIs(rel, relation)) {
         return;
     }
     if (!field) {
         field = Create<T>(this, child);
     } else {
         // A fixed child made by the constructor takes the loaded element and its identifier.
-        m_document->RegisterId(child.attribute("Id").value(), field);
+        m_document->RegisterId(xml::FindAttribute(child, "Id").value(), field);
     }
     field->AssignNode(child);
 }

@@ -1,9 +1,9 @@
 #include "Match.h"
 
 void TMatch::AssignNode(pugi::xml_node node) {
-    TKivXmlElement::AssignNode(node);
+    CheckDateTimeOnLoad(node, "DateTime");
     m_situations.Clear();
-    ForEachRelatedChild(node, [this](pugi::xml_node child, const char* rel) {
+    BindChildren(node, [this](pugi::xml_node child, const char* rel) {
         m_situations.LoadChild(child, rel);
         LoadSingleChild(m_homeTeam, "HomeTeam", child, rel);
         LoadSingleChild(m_guestTeam, "GuestTeam", child, rel);

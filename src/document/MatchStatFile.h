@@ -11,14 +11,6 @@ using TMatchStatFile_Matches = TKivXmlCollection<TMatch>;
 using TMatchStatFile_Queries = TKivXmlCollection<TQuery>;
 using TMatchStatFile_Presentations = TKivXmlCollection<TPresentation>;
 
-// How strictly LoadFromFile treats date-times.
-enum class TDateTimeCheck {
-    // Every match and situation date-time must be readable, or the load fails.
-    Strict,
-    // Date-times are read only when asked for, for tools that report such faults.
-    Lenient,
-};
-
 // A media index: the root of the document, with the catalogues of teams and situation
 // types, the matches, the stored queries and the presentations.
 class TMatchStatFile final : public TKivXmlDocument {
@@ -29,8 +21,6 @@ public:
 
     const char* ElementName() const override { return kElementName; }
     void AssignNode(pugi::xml_node node) override;
-
-    void LoadFromFile(const std::string& path, TDateTimeCheck check = TDateTimeCheck::Strict);
 
     TActorFile* ActorFile() const { return m_actorFile; }
     TSituationFile* SituationFile() const { return m_situationFile; }
@@ -43,7 +33,6 @@ public:
 
 protected:
     void AfterLoad() override;
-    void CheckLoaded() const override;
 
 private:
     TActorFile* m_actorFile = nullptr;
@@ -51,5 +40,4 @@ private:
     TMatchStatFile_Matches m_matches{this, "Matches"};
     TMatchStatFile_Queries m_queries{this, "Queries"};
     TMatchStatFile_Presentations m_presentations{this, "Presentations"};
-    TDateTimeCheck m_dateTimeCheck = TDateTimeCheck::Strict;
 };

@@ -10,6 +10,12 @@ pugi::xml_node NoteElement(pugi::xml_node situation) {
 
 } // namespace
 
+void TSituation::AssignNode(pugi::xml_node node) {
+    CheckDateTimeOnLoad(node, "StartingTime");
+    CheckDateTimeOnLoad(node, "EndingTime");
+    TKivXmlParent::AssignNode(node);
+}
+
 TTeam* TSituation::Team() const {
     const std::string id = GetAttribute("TeamId");
     TKivXmlElement* element = id.empty() ? nullptr : GetDocument()->FindById(id);

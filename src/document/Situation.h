@@ -14,6 +14,8 @@ public:
     static constexpr const char* kElementName = "Situation";
     const char* ElementName() const override { return kElementName; }
 
+    void AssignNode(pugi::xml_node node) override;
+
     TSituation_Questions& Questions() { return m_members; }
     const TSituation_Questions& Questions() const { return m_members; }
 

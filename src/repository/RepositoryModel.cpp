@@ -194,6 +194,7 @@ void TRepositoryModel::CheckScenes() {
 
 void TRepositoryModel::LocateMediaFiles() {
     TMatchStatFile_Matches& matches = m_document->Matches();
+    bool saveFailed = false;
     for (int i = 0; i < matches.Count();) {
         TMatch* match = matches.Items(i);
         const QString original = QString::fromStdString(match->VideoFilename());
@@ -201,13 +202,30 @@ void TRepositoryModel::LocateMediaFiles() {
         if (LocateMediaFile(path)) {
             if (path != original) {
                 match->SetVideoFilename(Utf8(path));
-                WriteToFile();
+                // One notice is enough: the next save would fail for the same reason.
+                saveFailed = saveFailed || !SaveRelocation(path);
             }
             ++i;
         } else {
-            // The match that moves up into position i is looked at next.
-            matches.Remove(match);
+            // Out of this session, but not out of the file: every later write keeps the match
+            // as it was. The match that moves up into position i is looked at next.
+            matches.SetAside(match);
         }
+    }
+}
+
+bool TRepositoryModel::SaveRelocation(const QString& video) {
+    try {
+        WriteToFile();
+        return true;
+    } catch (const std::exception& e) {
+        // The document stays open with the new location unsaved; the user may save it elsewhere.
+        m_questions->Ask(TQuestionKind::Warning,
+                         QStringLiteral("The new location of the media file ") + Quoted(video) +
+                             QStringLiteral(" could not be saved. ") +
+                             QString::fromStdString(e.what()),
+                         TQuestionButtons::Ok);
+        return false;
     }
 }
 

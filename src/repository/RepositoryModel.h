@@ -20,7 +20,9 @@ public:
     ~TRepositoryModel() override;
 
     void NewDocument(const QString& name) override;
-    // A failed open leaves no document; file name and state stay as they were.
+    // A failed open leaves no document; file name and state stay as they were. A relocated
+    // video that cannot be saved does not fail the open: the user is told, and the document
+    // stays modified.
     void Open(const QString& path) override;
     // Save, SaveAs and Import throw "No media index is open." without a document.
     void Save() override;
@@ -44,6 +46,8 @@ private:
     void WriteToFile();
     void CheckScenes();
     void LocateMediaFiles();
+    // Saves after a video was relocated; tells the user and answers false when that fails.
+    bool SaveRelocation(const QString& video);
     bool LocateMediaFile(QString& path);
     QString MediaFolder() const;
 

@@ -62,6 +62,10 @@ void TMergeManager::Merge(const TMatchStatFile& imported) {
     for (TMatch* match : m_target.Matches()) {
         m_targetMatches.try_emplace(KeyOf(*match), match);
     }
+    // A match set aside because its video was not found is still the target's.
+    for (TMatch* match : m_target.Matches().SetAsideMembers()) {
+        m_targetMatches.try_emplace(KeyOf(*match), match);
+    }
     for (const TSituationDscr* descriptor : imported.SituationFile()->Situations()) {
         m_importedSituationDscrs.try_emplace(descriptor->Text(), descriptor);
     }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstring>
 
 namespace xml {
 namespace {
@@ -84,7 +85,44 @@ std::string DeclaredEncoding(std::string_view text) {
     return name;
 }
 
+// The length of the run of ASCII bytes at the start of text, read a word at a time.
+std::size_t AsciiPrefix(std::string_view text) {
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    std::size_t pos = 0;
+    for (std::uint64_t word; pos + sizeof word <= text.size(); pos += sizeof word) {
+        std::memcpy(&word, text.data() + pos, sizeof word);
+        if (word & kHighBits) {
+            break;
+        }
+    }
+    while (pos < text.size() && static_cast<unsigned char>(text[pos]) < 0x80) {
+        ++pos;
+    }
+    return pos;
+}
+
 } // namespace
+
+TTextBuffer TTextBuffer::Uninitialised(std::size_t size) {
+    TTextBuffer buffer;
+    buffer.m_storage = std::make_unique_for_overwrite<char[]>(size + 1);
+    buffer.m_data = buffer.m_storage.get();
+    buffer.m_size = size;
+    buffer.m_data[size] = '\0';
+    return buffer;
+}
+
+TTextBuffer TTextBuffer::Copy(std::string_view text) {
+    TTextBuffer buffer = Uninitialised(text.size());
+    std::memcpy(buffer.m_data, text.data(), text.size());
+    return buffer;
+}
+
+void TTextBuffer::DropFront(std::size_t count) {
+    count = std::min(count, m_size);
+    m_data += count;
+    m_size -= count;
+}
 
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
@@ -147,9 +185,7 @@ bool IsValidUtf8(std::string_view text) {
     const std::size_t n = text.size();
     while (pos < n) {
         // Skip ASCII quickly; it is nearly all of a media index.
-        while (pos < n && static_cast<unsigned char>(text[pos]) < 0x80) {
-            ++pos;
-        }
+        pos += AsciiPrefix(text.substr(pos));
         if (pos == n) {
             break;
         }
@@ -162,35 +198,35 @@ bool IsValidUtf8(std::string_view text) {
     return true;
 }
 
-std::string DecodeToUtf8(std::string input) {
-    const std::string_view bytes = input;
+TTextBuffer DecodeToUtf8(TTextBuffer input) {
+    const std::string_view bytes = input.View();
     auto starts = [&](std::string_view prefix) { return bytes.substr(0, prefix.size()) == prefix; };
     if (starts("\xEF\xBB\xBF")) {
         if (!IsValidUtf8(bytes.substr(3))) {
             throw EXmlParseError("the text is marked as UTF-8 but is not valid UTF-8");
         }
-        input.erase(0, 3);
+        input.DropFront(3);
         return input;
     }
     if (starts(std::string_view("\xFF\xFE", 2))) {
-        return FromUtf16(bytes.substr(2), false);
+        return TTextBuffer::Copy(FromUtf16(bytes.substr(2), false));
     }
     if (starts(std::string_view("\xFE\xFF", 2))) {
-        return FromUtf16(bytes.substr(2), true);
+        return TTextBuffer::Copy(FromUtf16(bytes.substr(2), true));
     }
     if (starts(std::string_view("<\0?\0", 4))) {
-        return FromUtf16(bytes, false);
+        return TTextBuffer::Copy(FromUtf16(bytes, false));
     }
     if (starts(std::string_view("\0<\0?", 4))) {
-        return FromUtf16(bytes, true);
+        return TTextBuffer::Copy(FromUtf16(bytes, true));
     }
     const std::string encoding = DeclaredEncoding(bytes);
     if (encoding == "iso-8859-1" || encoding == "latin1" || encoding == "latin-1" ||
         encoding == "l1" || encoding == "iso_8859-1") {
-        return FromSingleByte(bytes, false);
+        return TTextBuffer::Copy(FromSingleByte(bytes, false));
     }
     if (encoding == "windows-1252" || encoding == "cp1252" || encoding == "x-cp1252") {
-        return FromSingleByte(bytes, true);
+        return TTextBuffer::Copy(FromSingleByte(bytes, true));
     }
     if (!encoding.empty() && encoding != "utf-8" && encoding != "utf8" && encoding != "us-ascii" &&
         encoding != "ascii") {
@@ -199,7 +235,7 @@ std::string DecodeToUtf8(std::string input) {
     if (IsValidUtf8(bytes)) {
         return input;
     }
-    return FromSingleByte(bytes, true);
+    return TTextBuffer::Copy(FromSingleByte(bytes, true));
 }
 
 } // namespace xml

@@ -3,6 +3,7 @@
 #include "XmlEncoding.h"
 #include "XmlError.h"
 
+#include <algorithm>
 #include <cstring>
 #include <unordered_set>
 #include <vector>
@@ -14,19 +15,37 @@ bool IsSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
+// Names are short: compared here, without a call to strcmp for each.
+inline bool SameName(const char* a, const char* b) {
+    while (*a && *a == *b) {
+        ++a;
+        ++b;
+    }
+    return *a == *b;
+}
+
 bool IsAllowedChar(char32_t cp) {
     return cp == 0x9 || cp == 0xA || cp == 0xD || (cp >= 0x20 && cp < 0xD800) ||
            (cp >= 0xE000 && cp <= 0xFFFD) || (cp >= 0x10000 && cp <= 0x10FFFF);
 }
 
-// Decodes the references of one value; returns false if the value has none.
+// Decodes the references of one value; returns false if the value has none. An error is
+// placed at the node at.
 // pugixml is run without its own escape handling so that an undefined entity is an error
 // here instead of being taken literally.
-bool DecodeReferences(std::string_view value, std::string& out, std::ptrdiff_t offset) {
-    std::size_t amp = value.find('&');
-    if (amp == std::string_view::npos) {
+bool DecodeReferences(const char* text, std::string& out, pugi::xml_node at) {
+    // Values are short, too short for strchr to pay.
+    const char* ampersand = text;
+    while (*ampersand && *ampersand != '&') {
+        ++ampersand;
+    }
+    if (!*ampersand) {
         return false;
     }
+    const std::string_view value = text;
+    const std::size_t amp = static_cast<std::size_t>(ampersand - text);
+    // Found only on the way to an error: pugixml finds a node's offset by a walk up the tree.
+    auto offset = [at] { return at.offset_debug(); };
     out.assign(value.substr(0, amp));
     std::size_t pos = amp;
     while (pos < value.size()) {
@@ -42,7 +61,7 @@ bool DecodeReferences(std::string_view value, std::string& out, std::ptrdiff_t o
         std::size_t semi = value.find(';', pos);
         if (semi == std::string_view::npos || semi - pos > 12) {
             throw EXmlParseError("\"&\" does not start a reference (write it as \"&amp;\")",
-                                 offset);
+                                 offset());
         }
         std::string_view name = value.substr(pos + 1, semi - pos - 1);
         if (name == "lt") {
@@ -77,11 +96,11 @@ bool DecodeReferences(std::string_view value, std::string& out, std::ptrdiff_t o
             }
             if (!ok || !IsAllowedChar(cp)) {
                 throw EXmlParseError("invalid character reference \"&" + std::string(name) + ";\"",
-                                     offset);
+                                     offset());
             }
             AppendUtf8(out, cp);
         } else {
-            throw EXmlParseError("undefined entity \"&" + std::string(name) + ";\"", offset);
+            throw EXmlParseError("undefined entity \"&" + std::string(name) + ";\"", offset());
         }
         pos = semi + 1;
     }
@@ -146,44 +165,89 @@ const char* ParseStatusText(pugi::xml_parse_status status) {
     }
 }
 
-// pugixml accepts an attribute twice; XML does not. Elements have few attributes, so pairs
-// are compared unless there are many.
-void CheckUniqueAttributes(pugi::xml_node element) {
-    auto fail = [&](const char* name) {
+// pugixml accepts an attribute twice; XML does not. The names of one element are checked as
+// they are read: against each other while they are few, as elements have, through a set
+// beyond that.
+class TUniqueNames {
+public:
+    void Start() { m_count = 0; }
+    // Throws for a name that element already has.
+    void Add(const char* name, pugi::xml_node element) {
+        if (m_count < kFew) {
+            for (int i = 0; i < m_count; ++i) {
+                if (SameName(m_names[i], name)) {
+                    Fail(name, element);
+                }
+            }
+            m_names[m_count++] = name;
+            return;
+        }
+        if (m_count++ == kFew) {
+            m_set.clear();
+            m_set.insert(std::begin(m_names), std::end(m_names));
+        }
+        if (!m_set.insert(name).second) {
+            Fail(name, element);
+        }
+    }
+
+private:
+    [[noreturn]] static void Fail(const char* name, pugi::xml_node element) {
         throw EXmlParseError("attribute \"" + std::string(name) + "\" appears twice",
                              element.offset_debug());
-    };
-    int count = 0;
-    for (pugi::xml_attribute a = element.first_attribute(); a && count <= 16;
-         a = a.next_attribute()) {
-        ++count;
-        for (pugi::xml_attribute b = a.next_attribute(); b; b = b.next_attribute()) {
-            if (std::strcmp(a.name(), b.name()) == 0) {
-                fail(a.name());
+    }
+
+    static constexpr int kFew = 16;
+    const char* m_names[kFew] = {};
+    int m_count = 0;
+    std::unordered_set<std::string_view> m_set;
+};
+
+// Beside the root element only comments, processing instructions and white space may stand.
+void CheckSingleRoot(const pugi::xml_document& parsed) {
+    bool rootSeen = false;
+    for (pugi::xml_node node = parsed.first_child(); node; node = node.next_sibling()) {
+        if (node.type() == pugi::node_element) {
+            if (rootSeen) {
+                throw EXmlParseError("a second root element", node.offset_debug() - 1);
+            }
+            rootSeen = true;
+        } else if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata) {
+            const std::string_view value = node.value();
+            if (node.type() == pugi::node_cdata ||
+                !std::all_of(value.begin(), value.end(), IsSpace)) {
+                throw EXmlParseError(rootSeen ? "text after the root element"
+                                              : "text before the root element",
+                                     node.offset_debug());
             }
         }
     }
-    if (count > 16) {
-        std::unordered_set<std::string_view> names;
-        for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
-            if (!names.insert(a.name()).second) {
-                fail(a.name());
-            }
-        }
+    if (!rootSeen) {
+        throw EXmlParseError("no root element", 0);
     }
 }
 
-struct TWalkEntry {
-    pugi::xml_node node;
-    bool preserve;
-    int depth;
+// An element whose children the walk is visiting.
+struct TOpenElement {
+    pugi::xml_node element;
+    pugi::xml_node next; // the next child to visit
+    bool preserve;       // xml:space="preserve" holds here
 };
 
 // Written files indent every level, so their size grows with the square of the depth; no
 // media index comes near this.
-constexpr int kMaxDepth = 1000;
+constexpr std::size_t kMaxDepth = 1000;
 
 } // namespace
+
+pugi::xml_attribute FindAttribute(pugi::xml_node node, const char* name) {
+    for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute()) {
+        if (SameName(a.name(), name)) {
+            return a;
+        }
+    }
+    return {};
+}
 
 bool ParseCanonicalNumber(std::string_view text, std::uint64_t& value) {
     if (text.empty() || text.size() > 19 || (text.size() > 1 && text[0] == '0')) {
@@ -215,74 +279,84 @@ std::pair<int, int> LineAndColumn(std::string_view text, std::ptrdiff_t offset) 
     return {line, column};
 }
 
-TParseResult Parse(std::string text, const TParseOptions& options) {
+TParseResult Parse(std::string_view text, const TParseOptions& options) {
+    return Parse(TTextBuffer::Copy(text), options);
+}
+
+TParseResult Parse(TTextBuffer text, const TParseOptions& options) {
     // Fast path: pugixml trims character data and drops white-space-only data itself.
     // Only a document that may switch normalization off needs the white space kept.
-    const bool mayPreserve = text.find("xml:space") != std::string::npos;
+    const bool mayPreserve = text.View().find("xml:space") != std::string_view::npos;
+    // As a fragment, pugixml keeps what stands beside the root instead of dropping it, so
+    // that it can be refused.
     unsigned flags = pugi::parse_cdata | pugi::parse_eol | pugi::parse_wconv_attribute |
-                     pugi::parse_comments | pugi::parse_pi;
+                     pugi::parse_comments | pugi::parse_pi | pugi::parse_fragment;
     flags |= mayPreserve ? pugi::parse_ws_pcdata : pugi::parse_trim_pcdata;
 
     TParseResult info;
     info.tree = std::make_unique<TXmlTree>();
     info.tree->buffer = std::move(text);
     pugi::xml_document& parsed = info.tree->document;
-    std::string& buffer = info.tree->buffer;
+    TTextBuffer& buffer = info.tree->buffer;
+    // With the terminating NUL counted, pugixml keeps the last character also where it ends
+    // text outside the root.
     pugi::xml_parse_result result =
-        parsed.load_buffer_inplace(buffer.data(), buffer.size(), flags, pugi::encoding_utf8);
+        parsed.load_buffer_inplace(buffer.Data(), buffer.Size() + 1, flags, pugi::encoding_utf8);
     if (!result) {
         throw EXmlParseError(ParseStatusText(result.status), result.offset);
     }
-    if (!parsed.document_element()) {
-        throw EXmlParseError("no root element", 0);
-    }
+    CheckSingleRoot(parsed);
 
     std::string scratch;
     std::string decoded;
-    std::vector<TWalkEntry> stack;
-    stack.push_back({parsed.document_element(), false, 0});
-    while (!stack.empty()) {
-        TWalkEntry entry = stack.back();
-        stack.pop_back();
-        pugi::xml_node element = entry.node;
-        bool preserve = entry.preserve;
-        CheckUniqueAttributes(element);
+    // Walked in document order, the order in which pugixml laid the tree out in memory.
+    std::vector<TOpenElement> open;
+    TUniqueNames names;
+    auto enter = [&](pugi::xml_node element, bool preserve) {
+        names.Start();
         for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
-            if (DecodeReferences(a.value(), decoded, element.offset_debug())) {
+            const char* name = a.name();
+            names.Add(name, element);
+            if (DecodeReferences(a.value(), decoded, element)) {
                 a.set_value(decoded.c_str());
             }
-            if (std::strcmp(a.name(), options.idName) == 0) {
+            if (SameName(name, options.idName)) {
                 std::uint64_t id = 0;
                 if (ParseCanonicalNumber(a.value(), id) && id > info.maxId) {
                     info.maxId = id;
                 }
-            } else if (std::strcmp(a.name(), "xml:space") == 0) {
+            } else if (SameName(name, "xml:space")) {
                 preserve = std::strcmp(a.value(), "preserve") == 0;
             }
         }
-        for (pugi::xml_node child = element.first_child(); child;) {
-            pugi::xml_node next = child.next_sibling();
-            if (child.type() == pugi::node_element) {
-                if (entry.depth == kMaxDepth) {
-                    throw EXmlParseError("elements are nested more than " +
-                                             std::to_string(kMaxDepth) + " levels deep",
-                                         child.offset_debug());
-                }
-                stack.push_back({child, preserve, entry.depth + 1});
-            } else if (child.type() == pugi::node_pcdata) {
-                std::string_view value = child.value();
-                if (!preserve && NormalizeSpace(value, scratch)) {
-                    value = scratch;
-                }
-                if (value.empty()) {
-                    element.remove_child(child);
-                } else if (DecodeReferences(value, decoded, child.offset_debug())) {
-                    child.set_value(decoded.c_str());
-                } else if (value.data() == scratch.data()) {
-                    child.set_value(scratch.c_str());
-                }
+        open.push_back({element, element.first_child(), preserve});
+    };
+    enter(parsed.document_element(), false);
+    while (!open.empty()) {
+        TOpenElement& top = open.back();
+        pugi::xml_node child = top.next;
+        if (!child) {
+            open.pop_back();
+            continue;
+        }
+        top.next = child.next_sibling();
+        if (child.type() == pugi::node_element) {
+            if (open.size() > kMaxDepth) {
+                throw EXmlParseError("elements are nested more than " + std::to_string(kMaxDepth) +
+                                         " levels deep",
+                                     child.offset_debug());
             }
-            child = next;
+            enter(child, top.preserve); // invalidates top
+        } else if (child.type() == pugi::node_pcdata) {
+            const bool normalized = !top.preserve && NormalizeSpace(child.value(), scratch);
+            const char* value = normalized ? scratch.c_str() : child.value();
+            if (!*value) {
+                top.element.remove_child(child);
+            } else if (DecodeReferences(value, decoded, child)) {
+                child.set_value(decoded.c_str());
+            } else if (normalized) {
+                child.set_value(scratch.c_str());
+            }
         }
     }
     return info;

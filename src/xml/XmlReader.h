@@ -2,9 +2,12 @@
 // Parsing a complete XML text into a pugixml tree with the reading rules of media
 // index files: character data normalized, CDATA verbatim, references decoded.
 
+#include "XmlEncoding.h"
+
 #include <pugixml.hpp>
 
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -13,7 +16,7 @@ namespace xml {
 
 // A parsed tree together with the text buffer that pugixml parsed in place.
 struct TXmlTree {
-    std::string buffer;
+    TTextBuffer buffer;
     pugi::xml_document document;
 };
 
@@ -34,7 +37,18 @@ struct TParseOptions {
 // dropped, except below an element with xml:space="preserve". Throws EXmlParseError,
 // with the byte offset of the fault, for a text that is not well-formed, an undefined
 // entity or a reference to a character that XML does not allow.
-TParseResult Parse(std::string text, const TParseOptions& options = {});
+TParseResult Parse(TTextBuffer text, const TParseOptions& options = {});
+// The same on a copy of text.
+TParseResult Parse(std::string_view text, const TParseOptions& options = {});
+
+// The attribute of node with that name, or none. Names are screened by their first letter,
+// which is cheaper than pugixml's lookup on the nodes of a whole media index.
+pugi::xml_attribute FindAttribute(pugi::xml_node node, const char* name);
+
+// Whether an attribute or element name is name.
+inline bool NameIs(const char* candidate, const char* name) {
+    return candidate[0] == name[0] && std::strcmp(candidate, name) == 0;
+}
 
 // A decimal number without sign or leading zeros that fits 64 bits: the form of identifiers.
 bool ParseCanonicalNumber(std::string_view text, std::uint64_t& value);

@@ -2,6 +2,7 @@
 
 #include "XmlEncoding.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <vector>
@@ -15,6 +16,8 @@ constexpr std::array<bool, 256> MakeSpecial(bool attribute, bool lineBreaks) {
     t['<'] = t['&'] = true;
     if (attribute) {
         t['"'] = t['\t'] = true;
+    } else {
+        t['>'] = true; // only the one that would close "]]>" is escaped
     }
     if (attribute || lineBreaks) {
         t['\n'] = t['\r'] = true;
@@ -121,6 +124,14 @@ void AppendEscaped(std::string& out, std::string_view text, TEscapeContext conte
             out.append("&amp;");
             ++pos;
             break;
+        case '>':
+            // "]]>" may not stand in character data. What came before, also from a text
+            // just written beside this one, is already in out.
+            out.append(out.size() >= 2 && out[out.size() - 1] == ']' && out[out.size() - 2] == ']'
+                           ? "&gt;"
+                           : ">");
+            ++pos;
+            break;
         case '\n':
         case '\r':
             if (context == TEscapeContext::Text) {
@@ -145,6 +156,18 @@ void AppendEscaped(std::string& out, std::string_view text, TEscapeContext conte
 }
 
 void AppendNode(std::string& out, pugi::xml_node root, bool formatted, TLineBreaks lineBreaks) {
+    AppendNode(out, root, formatted, lineBreaks, 0, {});
+}
+
+void AppendNode(std::string& out, pugi::xml_node root, bool formatted, TLineBreaks lineBreaks,
+                std::size_t piece, const std::function<void(std::string_view)>& flush) {
+    // The last two bytes stay behind: the escaping of "]]>" looks back at them.
+    auto flushPiece = [&] {
+        if (flush && out.size() >= std::max<std::size_t>(piece, 2)) {
+            flush(std::string_view(out).substr(0, out.size() - 2));
+            out.erase(0, out.size() - 2);
+        }
+    };
     auto writeLeaf = [&](pugi::xml_node node) {
         switch (node.type()) {
         case pugi::node_pcdata:
@@ -184,6 +207,7 @@ void AppendNode(std::string& out, pugi::xml_node root, bool formatted, TLineBrea
     out.push_back('>');
     stack.push_back({root, root.first_child(), 0, false});
     while (!stack.empty()) {
+        flushPiece();
         TOpenElement& top = stack.back();
         if (!top.next) {
             if (formatted && !top.characterDataSeen) {

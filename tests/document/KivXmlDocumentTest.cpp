@@ -2,6 +2,7 @@
 // attributes, texts and collections.
 
 #include "MatchStatFile.h"
+#include "TestSupport.h"
 #include "XmlError.h"
 #include "XmlReader.h"
 #include "XmlWriter.h"
@@ -43,7 +44,10 @@ INSTANTIATE_TEST_SUITE_P(
         TEscapeCase{"\xE2\x82\xAC", "&#8364;", "&#8364;"},
         TEscapeCase{"\xF0\x9F\x98\x80", "&#128512;", "&#128512;"},
         TEscapeCase{"~\x7F", "~&#127;", "~&#127;"},
-        TEscapeCase{"a\tb\nc\rd", "a\tb\nc\rd", "a&#9;b&#10;c&#13;d"}, TEscapeCase{"", "", ""}));
+        TEscapeCase{"a\tb\nc\rd", "a\tb\nc\rd", "a&#9;b&#10;c&#13;d"}, TEscapeCase{"", "", ""},
+        // "]]>" may not stand in character data; in attribute values it may.
+        TEscapeCase{"a]]>b", "a]]&gt;b", "a]]>b"}, TEscapeCase{"]]>>", "]]&gt;>", "]]>>"},
+        TEscapeCase{"]]]>", "]]]&gt;", "]]]>"}, TEscapeCase{"]>]>", "]>]>", "]>]>"}));
 
 std::string Write(const char* source, bool formatted = true) {
     xml::TParseResult parsed = xml::Parse(source);
@@ -63,6 +67,38 @@ TEST(XmlWriter, IndentsElementsUntilCharacterDataAppears) {
     EXPECT_EQ(Write("<r><!--note--><?pi data?><![CDATA[a]]]]><![CDATA[>b]]></r>"),
               "\r\n<r>\r\n  <!--note-->\r\n  <?pi data?><![CDATA[a]]]]><![CDATA[>b]]></r>");
     EXPECT_EQ(Write("<r><a>x</a></r>", false), "<r><a>x</a></r>");
+}
+
+TEST(XmlWriter, EscapesAClosingBracketPairAcrossTexts) {
+    // Taking the element out leaves two texts side by side that together hold "]]>".
+    xml::TParseResult parsed = xml::Parse("<r>a]]<x/>&gt;b</r>");
+    pugi::xml_node root = parsed.tree->document.document_element();
+    root.remove_child(root.child("x"));
+    std::string out;
+    xml::AppendNode(out, root, false);
+    EXPECT_EQ(out, "<r>a]]&gt;b</r>");
+}
+
+TEST(XmlWriter, WritingInPiecesWritesTheSameBytes) {
+    xml::TParseResult parsed =
+        xml::Parse(testsupport::ReadFile(testsupport::DataPath("roundtrip.vmi")));
+    pugi::xml_node root = parsed.tree->document.document_element();
+    // Two texts that meet in "]]>" once the element between them is gone.
+    pugi::xml_node query = root.child("Query");
+    query.append_child(pugi::node_pcdata).set_value("a]]");
+    query.append_child("x");
+    query.append_child(pugi::node_pcdata).set_value(">b");
+    query.remove_child("x");
+    std::string whole;
+    xml::AppendNode(whole, root, true, xml::TLineBreaks::CrLf);
+    ASSERT_NE(whole.find("a]]&gt;b"), std::string::npos);
+    for (std::size_t piece : {1, 2, 3, 7, 64, 100000}) {
+        std::string written;
+        std::string rest;
+        xml::AppendNode(rest, root, true, xml::TLineBreaks::CrLf, piece,
+                        [&](std::string_view part) { written.append(part); });
+        EXPECT_EQ(written + rest, whole) << piece;
+    }
 }
 
 TEST(XmlWriter, FileOutputWritesEveryLineBreakAsCrLf) {
@@ -93,6 +129,16 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(TReadCase{"<r>  a \n\t b  </r>", "<r>a b</r>"},
                       TReadCase{"<r>\n  <c/>\n  <d/>\n</r>", "<r><c/><d/></r>"},
                       TReadCase{"<r>one <c/> two\r\n three</r>", "<r>one<c/>two three</r>"},
+                      // Each kind of inner run on its own, also where normalization is ours
+                      // alone because the document switches it off somewhere.
+                      TReadCase{"<r>a  b</r>", "<r>a b</r>"},
+                      TReadCase{"<r>a\tb</r>", "<r>a b</r>"},
+                      TReadCase{"<r>a\r\n\r\nb</r>", "<r>a b</r>"},
+                      TReadCase{"<r><p xml:space=\"preserve\"> x </p><q>  a  \t b  </q></r>",
+                                "<r><p xml:space=\"preserve\"> x </p><q>a b</q></r>"},
+                      TReadCase{"<r xml:space=\"preserve\"><q xml:space=\"default\"> a  b"
+                                "</q></r>",
+                                "<r xml:space=\"preserve\"><q xml:space=\"default\">a b</q></r>"},
                       TReadCase{"<r><![CDATA[  keep\n  this  ]]></r>",
                                 "<r><![CDATA[  keep\n  this  ]]></r>"},
                       TReadCase{"<r xml:space=\"preserve\"><c>  a  b </c> </r>",
@@ -100,12 +146,22 @@ INSTANTIATE_TEST_SUITE_P(
                       TReadCase{"<r>&lt;&amp;&gt;&quot;&apos;&#233;&#xE9;&#128512;</r>",
                                 "<r>&lt;&amp;>\"'&#233;&#233;&#128512;</r>"},
                       TReadCase{"<r a=\"x&#10;y\" b=\"p\nq\"/>", "<r a=\"x&#10;y\" b=\"p q\"/>"},
-                      TReadCase{"<?xml version=\"1.0\"?><!DOCTYPE r><r/>", "<r/>"}));
+                      TReadCase{"<?xml version=\"1.0\"?><!DOCTYPE r><r/>", "<r/>"},
+                      TReadCase{"<!--before--><r/><!--after--><?pi x?>\r\n \t", "<r/>"}));
 
 struct TBadCase {
-    const char* source;
+    std::string source;
     const char* message;
 };
+
+// An element with 20 attributes, the last one repeating the one before.
+std::string ManyAttributes() {
+    std::string text = "<r";
+    for (int i = 0; i < 19; ++i) {
+        text += " a" + std::to_string(i) + "='x'";
+    }
+    return text + " a18='y'/>";
+}
 
 class BadXmlTest : public ::testing::TestWithParam<TBadCase> {};
 
@@ -128,7 +184,14 @@ INSTANTIATE_TEST_SUITE_P(
                       TBadCase{"<r>a & b</r>", "does not start a reference"},
                       TBadCase{"<r>&#0;</r>", "invalid character reference"},
                       TBadCase{"<r>&#xD800;</r>", "invalid character reference"},
-                      TBadCase{"<r a='1' b='2' a='2'/>", "attribute \"a\" appears twice"}));
+                      TBadCase{"<r a='1' b='2' a='2'/>", "attribute \"a\" appears twice"},
+                      TBadCase{ManyAttributes(), "attribute \"a18\" appears twice"},
+                      TBadCase{"<r/><r/>", "a second root element"},
+                      TBadCase{"<r/><!--c--><extra/>", "a second root element"},
+                      TBadCase{"<r/>tail", "text after the root element"},
+                      TBadCase{"<r/>x", "text after the root element"},
+                      TBadCase{"<r/><![CDATA[x]]>", "text after the root element"},
+                      TBadCase{"head<r/>", "text before the root element"}));
 
 TEST(XmlReader, RefusesAbsurdNesting) {
     auto nested = [](int levels) {
@@ -226,6 +289,23 @@ TEST(KivXmlElements, RemoveDetachesButKeepsTheObjectResolvable) {
         EXPECT_STREQ(e.what(),
                      "TKivXmlElements.Remove: Element with ID \"3\" not found in ID index.");
     }
+}
+
+TEST(KivXmlElements, SetAsideLeavesTheElementInTheFileAndTheDocumentUnmodified) {
+    TMatchStatFile document;
+    TMatch* first = document.Matches().Add();
+    TMatch* second = document.Matches().Add();
+    first->SetName("Kept");
+    document.SetModified(false);
+    const std::string before = document.GetXml();
+    document.Matches().SetAside(first);
+    EXPECT_EQ(document.Matches().Count(), 1);
+    EXPECT_EQ(document.Matches().Items(0), second);
+    EXPECT_EQ(document.Matches().SetAsideMembers(), std::vector<TMatch*>{first});
+    EXPECT_EQ(document.FindById(first->Id()), first);
+    EXPECT_FALSE(document.Modified());
+    EXPECT_EQ(document.GetXml(), before);
+    EXPECT_THROW(document.Matches().SetAside(first), std::runtime_error);
 }
 
 TEST(KivXmlElement, IdentifiersCompareWithoutLetterCase) {

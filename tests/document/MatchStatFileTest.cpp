@@ -1,12 +1,19 @@
 // Media index files: loading, the model's accessors, and saving in the exact file form.
 
 #include "MatchStatFile.h"
+#include "FileSizeLimit.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
+#include <libxml/parser.h>
+#include <libxml/tree.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <string>
 #include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
 
 using testsupport::DataPath;
 using testsupport::ReadFile;
@@ -14,6 +21,35 @@ using testsupport::TTempDir;
 using testsupport::WriteFile;
 
 namespace {
+
+// What a second, independent parser (libxml2) reads from bytes: the text content of every
+// element named tag, in document order. Fails the test if it refuses the bytes.
+std::vector<std::string> ReadBySecondParser(const std::string& bytes, const char* tag) {
+    std::vector<std::string> texts;
+    xmlDocPtr document = xmlReadMemory(bytes.data(), static_cast<int>(bytes.size()), nullptr,
+                                       "UTF-8", XML_PARSE_NONET | XML_PARSE_NOERROR);
+    if (!document) {
+        ADD_FAILURE() << "libxml2 refuses the file: " << xmlGetLastError()->message;
+        return texts;
+    }
+    std::vector<xmlNodePtr> stack = {xmlDocGetRootElement(document)};
+    while (!stack.empty()) {
+        xmlNodePtr node = stack.back();
+        stack.pop_back();
+        for (xmlNodePtr child = node->last; child; child = child->prev) {
+            if (child->type == XML_ELEMENT_NODE) {
+                stack.push_back(child);
+            }
+        }
+        if (xmlStrcmp(node->name, reinterpret_cast<const xmlChar*>(tag)) == 0) {
+            xmlChar* content = xmlNodeGetContent(node);
+            texts.emplace_back(reinterpret_cast<const char*>(content));
+            xmlFree(content);
+        }
+    }
+    xmlFreeDoc(document);
+    return texts;
+}
 
 const char* const kNewDocument = "\r\n"
                                  "<MatchStatFile NextId=\"2\">\r\n"
@@ -131,10 +167,26 @@ TEST_F(MatchStatFileTest, EveryValueSurvivesSaveAndLoad) {
         EXPECT_EQ(match->Situations().Items(0)->Text(), values[i]);
         EXPECT_EQ(match->Situations().Items(0)->Note(), notes[i % notes.size()]);
     }
+    // Another parser reads the same texts: nothing written is outside XML.
+    std::vector<std::string> situations = ReadBySecondParser(ReadFile(path), "Situation");
+    ASSERT_EQ(situations.size(), values.size());
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        EXPECT_EQ(situations[i], values[i] + notes[i % notes.size()]);
+    }
     // Saved again, the file is the same.
     const std::string again = m_dir.File("again.vmi");
     loaded.SaveToFile(again);
     EXPECT_EQ(ReadFile(again), ReadFile(path));
+}
+
+TEST_F(MatchStatFileTest, ABracketPairBeforeGreaterThanIsWrittenSoThatParsersReadIt) {
+    auto document = LoadText("<MatchStatFile><ActorFile Id='1' Rel='ActorFile'>"
+                             "<TeamDscr Id='2' Rel='Teams'>a]]&gt;b</TeamDscr></ActorFile>"
+                             "</MatchStatFile>");
+    EXPECT_EQ(document->ActorFile()->Teams().Items(0)->Text(), "a]]>b");
+    const std::string saved = SaveText(*document);
+    EXPECT_NE(saved.find(">a]]&gt;b<"), std::string::npos) << saved;
+    EXPECT_EQ(ReadBySecondParser(saved, "TeamDscr"), std::vector<std::string>{"a]]>b"});
 }
 
 TEST_F(MatchStatFileTest, ReloadingReplacesTheContent) {
@@ -234,6 +286,58 @@ struct TEncodingCase {
     std::string name;
 };
 
+// text as UTF-16 with its byte-order mark.
+std::string Utf16(const std::u16string& text, bool bigEndian) {
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
+}
+
+TEST_F(MatchStatFileTest, SingleByteFilesTellWindows1252FromLatin1) {
+    const std::string team = "<MatchStatFile><ActorFile Id='1' Rel='ActorFile'><TeamDscr "
+                             "Id='2' Rel='Teams'>\x80\x93\x94\x9F</TeamDscr></ActorFile>"
+                             "</MatchStatFile>";
+    // Without a declaration: the euro sign, curly quotes and Y with diaeresis of Windows-1252.
+    EXPECT_EQ(LoadText(team)->ActorFile()->Teams().Items(0)->Text(),
+              "\xE2\x82\xAC\xE2\x80\x9C\xE2\x80\x9D\xC5\xB8");
+    // Declared Latin-1: the control characters of that range, as they are.
+    EXPECT_EQ(LoadText("<?xml version='1.0' encoding='ISO-8859-1'?>" + team)
+                  ->ActorFile()
+                  ->Teams()
+                  .Items(0)
+                  ->Text(),
+              "\xC2\x80\xC2\x93\xC2\x94\xC2\x9F");
+}
+
+TEST_F(MatchStatFileTest, Utf16KeepsCharactersBeyondTheBasicPlane) {
+    const std::u16string file = u"<MatchStatFile><ActorFile Id='1' Rel='ActorFile'><TeamDscr "
+                                u"Id='2' Rel='Teams'>a\U0001F600\U00010000\U0010FFFF</TeamDscr>"
+                                u"</ActorFile></MatchStatFile>";
+    for (bool bigEndian : {false, true}) {
+        EXPECT_EQ(LoadText(Utf16(file, bigEndian))->ActorFile()->Teams().Items(0)->Text(),
+                  "a\xF0\x9F\x98\x80\xF0\x90\x80\x80\xF4\x8F\xBF\xBF")
+            << (bigEndian ? "BE" : "LE");
+    }
+    // A surrogate without its partner is no character.
+    for (const std::u16string& lone :
+         {std::u16string(u"<MatchStatFile>") + char16_t(0xD83D) + u"x</MatchStatFile>",
+          std::u16string(u"<MatchStatFile>") + char16_t(0xDE00) + u"</MatchStatFile>",
+          std::u16string(u"<MatchStatFile/>") + char16_t(0xD83D)}) {
+        for (bool bigEndian : {false, true}) {
+            try {
+                LoadText(Utf16(lone, bigEndian));
+                ADD_FAILURE() << "a lone surrogate loaded";
+            } catch (const EKivXmlError& e) {
+                EXPECT_NE(std::string(e.what()).find("surrogate"), std::string::npos) << e.what();
+            }
+        }
+    }
+}
+
 TEST_F(MatchStatFileTest, EncodingsFollowMarkDeclarationOrContent) {
     const std::string body = "<MatchStatFile><ActorFile Id='1' Rel='ActorFile'><TeamDscr Id='2' "
                              "Rel='Teams'>Caf\xE9</TeamDscr></ActorFile></MatchStatFile>";
@@ -284,6 +388,10 @@ TEST_F(MatchStatFileTest, MalformedFilesFailWithTheFileAndPosition) {
          "<Situation Id='7' Rel='Situations' StartingTime='1-1-2006'/></Match></MatchStatFile>",
          "Attribute named \"EndingTime\" in element with id \"7\" is not a datetime (line 3, "
          "column 1)."},
+        {"second root", "<MatchStatFile>\r\n</MatchStatFile><extra/>",
+         "a second root element (line 2, column 17)."},
+        {"text after the root", "<MatchStatFile/>\r\n\r\n  trailing words",
+         "text after the root element (line 3, column 3)."},
     };
     for (const TMalformedCase& c : cases) {
         try {
@@ -325,6 +433,58 @@ TEST_F(MatchStatFileTest, LenientLoadDefersDateTimeErrorsToTheReader) {
     auto document = LoadText("<MatchStatFile><Match Id='1' Rel='Matches'/></MatchStatFile>",
                              TDateTimeCheck::Lenient);
     EXPECT_THROW(document->Matches().Items(0)->DateTime(), EKivXmlError);
+    // The next load, also through the base class, checks again.
+    const std::string path = m_dir.File("in.vmi");
+    TKivXmlDocument& base = *document;
+    EXPECT_THROW(base.LoadFromFile(path), EKivXmlError);
+    EXPECT_THROW(document->LoadFromFile(path), EKivXmlError);
+    EXPECT_NO_THROW(base.LoadFromFile(path, TDateTimeCheck::Lenient));
+}
+
+std::vector<std::string> FilesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST_F(MatchStatFileTest, SaveReplacesTheFileInsteadOfWritingIntoIt) {
+    // A hard link still sees the old file: the new bytes went to a file of their own.
+    const std::string target = m_dir.File("target.vmi");
+    const std::string link = m_dir.File("link.vmi");
+    WriteFile(target, "old bytes");
+    ASSERT_EQ(::link(target.c_str(), link.c_str()), 0);
+    TMatchStatFile().SaveToFile(target);
+    EXPECT_EQ(ReadFile(target), kNewDocument);
+    EXPECT_EQ(ReadFile(link), "old bytes");
+    EXPECT_EQ(FilesIn(m_dir.Path()), (std::vector<std::string>{"link.vmi", "target.vmi"}));
+}
+
+TEST_F(MatchStatFileTest, WriteFailureLeavesTheOldFileAndNoTemporaryFile) {
+    const std::string target = m_dir.File("target.vmi");
+    WriteFile(target, "old bytes");
+    // Failing in the last piece written, and in one written while the tree is still walked.
+    for (int teams : {20, 8000}) {
+        TMatchStatFile document;
+        for (int i = 0; i < teams; ++i) {
+            document.ActorFile()->Teams().Add()->SetText("A team with a long name");
+        }
+        {
+            testsupport::TFileSizeLimit full(512);
+            try {
+                document.SaveToFile(target);
+                ADD_FAILURE() << "saved beyond the limit";
+            } catch (const EKivXmlError& e) {
+                EXPECT_EQ(std::string(e.what()),
+                          "Cannot save \"" + target + "\": File too large.");
+            }
+        }
+        EXPECT_EQ(ReadFile(target), "old bytes");
+        EXPECT_EQ(FilesIn(m_dir.Path()), std::vector<std::string>{"target.vmi"});
+        EXPECT_TRUE(document.Modified());
+    }
 }
 
 TEST_F(MatchStatFileTest, FailedSaveNamesThePathAndLeavesNoTrace) {

@@ -5,6 +5,7 @@
 #include "RecordingRepositoryController.h"
 #include "ScriptedUserQuestions.h"
 
+#include "FileSizeLimit.h"
 #include "MatchStatFile.h"
 #include "OptionsModel.h"
 #include "TestSupport.h"
@@ -216,7 +217,8 @@ TEST_F(RepositoryModelTest, DeclinedVideoTakesTheMatchOutWithoutSaving) {
     EXPECT_EQ(m_questions->Prompts()[0].kind, TQuestionKind::Confirmation);
     EXPECT_EQ(m_questions->Prompts()[0].buttons, TQuestionButtons::YesNo);
     EXPECT_EQ(Document().Matches().Count(), 0);
-    EXPECT_TRUE(m_model.IsModified());
+    // The match is still in the document, only not shown: nothing is there to save.
+    EXPECT_FALSE(m_model.IsModified());
     EXPECT_EQ(ReadFile(path), text);
 }
 
@@ -250,18 +252,71 @@ TEST_F(RepositoryModelTest, CancelledDialogAsksAgainUntilAFileIsFound) {
     EXPECT_EQ(reloaded.Matches().Items(0)->VideoFilename(), elsewhere);
 }
 
-TEST_F(RepositoryModelTest, RelocationSavesWithoutTheDeclinedMatch) {
+TEST_F(RepositoryModelTest, EveryWriteKeepsTheDeclinedMatch) {
     Video(Media("second.avi"));
     m_questions->Answer(TQuestionAnswer::No);
     const std::string path = OpenText(MatchesWithVideos({"D:\\first.avi", "D:\\second.avi"}));
 
+    // The session no longer shows the declined match...
     ASSERT_EQ(Document().Matches().Count(), 1);
     EXPECT_EQ(Document().Matches().Items(0)->Name(), "Match 20");
+    EXPECT_FALSE(m_model.IsModified());
+    // ...but the relocation save and a later Save As write it as it was.
+    m_model.SaveAs(Q(Work("copy.vmi")));
+    EXPECT_EQ(ReadFile(Work("copy.vmi")), ReadFile(path));
     TMatchStatFile reloaded;
-    reloaded.LoadFromFile(path);
-    ASSERT_EQ(reloaded.Matches().Count(), 1);
-    EXPECT_EQ(reloaded.Matches().Items(0)->Name(), "Match 20");
-    EXPECT_EQ(reloaded.Matches().Items(0)->VideoFilename(), Media("second.avi"));
+    reloaded.LoadFromFile(Work("copy.vmi"));
+    ASSERT_EQ(reloaded.Matches().Count(), 2);
+    EXPECT_EQ(reloaded.Matches().Items(0)->Name(), "Match 10");
+    EXPECT_EQ(reloaded.Matches().Items(0)->VideoFilename(), "D:\\first.avi");
+    EXPECT_EQ(reloaded.Matches().Items(0)->Situations().Count(), 1);
+    EXPECT_EQ(reloaded.Matches().Items(1)->VideoFilename(), Media("second.avi"));
+}
+
+TEST_F(RepositoryModelTest, ImportMergesIntoTheDeclinedMatch) {
+    m_questions->Answer(TQuestionAnswer::No);
+    const std::string text = MatchesWithVideos({"D:\\first.avi"});
+    const std::string path = OpenText(text);
+    WriteFile(Work("same.vmi"), text);
+    // The same match again: nothing to add, so no second question about its video.
+    m_model.Import(Q(Work("same.vmi")));
+    EXPECT_EQ(m_questions->Pending(), 0u);
+    EXPECT_EQ(m_questions->Prompts().size(), 1u);
+    EXPECT_EQ(Document().Matches().Count(), 0);
+    EXPECT_NE(ReadFile(Work("doc.vmi_backup_1.vmi")).find("Name=\"Match 10\""), std::string::npos);
+    TMatchStatFile written;
+    written.LoadFromFile(path);
+    ASSERT_EQ(written.Matches().Count(), 1);
+    EXPECT_EQ(written.Matches().Items(0)->VideoFilename(), "D:\\first.avi");
+}
+
+TEST_F(RepositoryModelTest, FailedRelocationSaveStillOpensAndTellsTheUser) {
+    Video(Media("first.avi"));
+    Video(Media("second.avi"));
+    const std::string text = MatchesWithVideos({"D:\\first.avi", "D:\\second.avi"});
+    const std::string path = Work("doc.vmi");
+    WriteFile(path, text);
+    m_questions->Answer(TQuestionAnswer::Ok);
+    {
+        // As full as a disk can be: the document cannot be written again.
+        testsupport::TFileSizeLimit full(64);
+        m_model.Open(Q(path));
+    }
+    ASSERT_NE(m_model.GetDocument(), nullptr);
+    EXPECT_EQ(m_model.GetFileName(), Q(path));
+    EXPECT_EQ(m_model.GetState(), TRepositoryModel::kStateStored);
+    EXPECT_TRUE(m_model.IsModified());
+    ASSERT_EQ(Document().Matches().Count(), 2);
+    EXPECT_EQ(Document().Matches().Items(1)->VideoFilename(), Media("second.avi"));
+    EXPECT_EQ(ReadFile(path), text);
+    // Told once, with the file and the reason.
+    ASSERT_EQ(m_questions->Prompts().size(), 1u);
+    EXPECT_EQ(m_questions->Prompts()[0].kind, TQuestionKind::Warning);
+    EXPECT_EQ(m_questions->Prompts()[0].buttons, TQuestionButtons::Ok);
+    EXPECT_EQ(m_questions->Prompts()[0].text,
+              "The new location of the media file \"" + Q(Media("first.avi")) +
+                  "\" could not be saved. Cannot save \"" + Q(path) + "\": File too large.");
+    EXPECT_EQ(QDir(Q(Work(""))).entryList(QDir::Files), QStringList{"doc.vmi"});
 }
 
 TEST_F(RepositoryModelTest, FailedOpenLeavesNoDocumentAndKeepsNameAndState) {

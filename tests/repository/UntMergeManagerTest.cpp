@@ -144,6 +144,41 @@ TEST_F(MergeManagerTest, MatchIdentityIgnoresOnlyTheTimeOfDay) {
     }
 }
 
+TEST_F(MergeManagerTest, ScenesFindTheirSituationByStartAndEnd) {
+    // Two situations start together and end apart: each scene keeps its own.
+    const std::string situations = Situation("6", "00:01:00", "00:01:10") +
+                                   Situation("7", "00:01:00", "00:01:20") +
+                                   Situation("8", "00:02:00", "00:02:10");
+    auto target = FromText(OneMatch("05-08-2006 15:30:00", situations));
+    auto imported = FromText(
+        OneMatch("05-08-2006 15:30:00", situations,
+                 "<Presentation Id=\"9\" Rel=\"Presentations\">P"
+                 "<Scene Id=\"10\" Rel=\"Scenes\" SituationId=\"7\">long</Scene>"
+                 "<Scene Id=\"11\" Rel=\"Scenes\" SituationId=\"6\">short</Scene></Presentation>"));
+    MergeAll(*target, *imported);
+    const TMatch_Situations& own = target->Matches().Items(0)->Situations();
+    const TPresentation_Scenes& scenes = target->Presentations().Items(0)->Scenes();
+    ASSERT_EQ(scenes.Count(), 2);
+    EXPECT_EQ(scenes.Items(0)->Situation(), own.Items(1));
+    EXPECT_EQ(scenes.Items(1)->Situation(), own.Items(0));
+}
+
+TEST_F(MergeManagerTest, AMatchSetAsideIsStillTheTargetsOwn) {
+    auto target = FromText(OneMatch("05-08-2006 15:30:00", Situation("6", "00:01:00", "00:01:10")));
+    target->Matches().SetAside(target->Matches().Items(0));
+    auto imported = FromText(OneMatch("05-08-2006 15:30:00", Situation("6", "00:01:00", "00:01:10"),
+                                      "<Presentation Id=\"9\" Rel=\"Presentations\">P"
+                                      "<Scene Id=\"10\" Rel=\"Scenes\" SituationId=\"6\">S"
+                                      "</Scene></Presentation>"));
+    MergeAll(*target, *imported);
+    EXPECT_EQ(target->Matches().Count(), 0);
+    const std::string saved = Saved(*target);
+    EXPECT_EQ(saved.find("<Match "), saved.rfind("<Match ")) << saved;
+    // The scene refers to the situation of the match set aside.
+    EXPECT_EQ(target->Presentations().Items(0)->Scenes().Items(0)->Situation(),
+              target->Matches().SetAsideMembers().at(0)->Situations().Items(0));
+}
+
 TEST_F(MergeManagerTest, SelectionDecidesWhatIsMergedAsSuch) {
     auto target = FromText("<MatchStatFile/>");
     auto imported = Load(DataPath("merge-import.vmi"));

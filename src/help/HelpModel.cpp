@@ -17,7 +17,8 @@ const QString IsOpenDefaultValue = QStringLiteral("IsOpenDefault");
 } // namespace
 
 QStringList HelpIndexLines(std::string bytes) {
-    const QString text = QString::fromStdString(xml::DecodeToUtf8(std::move(bytes)));
+    const xml::TTextBuffer decoded = xml::DecodeToUtf8(xml::TTextBuffer::Copy(bytes));
+    const QString text = QString::fromUtf8(decoded.Data(), static_cast<qsizetype>(decoded.Size()));
     QStringList lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {

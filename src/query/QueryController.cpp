@@ -18,6 +18,14 @@ TQueryController::TQueryController(
     m_view->SetController(this);
 }
 
+TQueryController::~TQueryController() {
+    m_helpAgent.reset();
+    // The result model leaves the definition model through this controller and the
+    // definition coordinator, so the result side goes first.
+    m_resultCoordinator.reset();
+    m_definitionCoordinator.reset();
+}
+
 void TQueryController::ShowHelp() {
     if (m_helpAgent) {
         m_helpAgent->Open();
@@ -64,7 +72,9 @@ void TQueryController::AddDefinitionObserver(IQueryDefinitionObserver* observer)
 }
 
 void TQueryController::RemoveDefinitionObserver(IQueryDefinitionObserver* observer) {
-    m_definitionCoordinator->RemoveObserver(observer);
+    if (m_definitionCoordinator) {
+        m_definitionCoordinator->RemoveObserver(observer);
+    }
 }
 
 void TQueryController::AddHelpListener(IHelpListener* listener) {

@@ -16,6 +16,8 @@ public:
                      const std::shared_ptr<IQueryDefinitionCoordinatorFactory>& definitionFactory,
                      const std::shared_ptr<IQueryViewFactory>& viewFactory,
                      std::shared_ptr<IQueryModel> queryModel);
+    // Ends the coordinators in an order in which each can still leave what it registered with.
+    ~TQueryController() override;
 
     void Show() override { m_view->Show(); }
     void Open() override { m_repositoryController->Open(); }

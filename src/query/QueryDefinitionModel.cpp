@@ -151,7 +151,9 @@ void TQueryDefinitionModel::PropertyDeselected(TQueryProperty& property, bool no
 
 void TQueryDefinitionModel::Notify(TNotification notification) {
     // Observers may register, leave or change the model while they are told; one that
-    // registers now is told next time, one that has left is not told any more.
+    // registers now is told next time, one that has left is not told any more. One of them
+    // may also release the last owner of the model: it lives until the round is over.
+    const std::shared_ptr<TQueryDefinitionModel> keepAlive = weak_from_this().lock();
     const std::vector<IQueryDefinitionObserver*> observers = m_observers;
     for (IQueryDefinitionObserver* observer : observers) {
         if (std::find(m_observers.begin(), m_observers.end(), observer) == m_observers.end()) {

@@ -12,7 +12,8 @@ class TQueryProperty;
 
 // The incremental query of one query window: a property per situation index with a value
 // per distinct key, the selected values, and the two categories of the cross table.
-class TQueryDefinitionModel final : public IQueryDefinitionModel {
+class TQueryDefinitionModel final : public IQueryDefinitionModel,
+                                    public std::enable_shared_from_this<TQueryDefinitionModel> {
 public:
     TQueryDefinitionModel();
     ~TQueryDefinitionModel() override;

@@ -68,7 +68,10 @@ TLabelFormat TLabelFormat::FromLocale(const QLocale& locale) {
 }
 
 std::string TLabelFormat::FormatTimeOfDay(double value) const {
-    const std::int64_t ms = kivdatetime::TimeOfDayMs(value);
+    return FormatTimeOfDayMs(kivdatetime::TimeOfDayMs(value));
+}
+
+std::string TLabelFormat::FormatTimeOfDayMs(std::int64_t ms) const {
     if (m_fixedTimeFormat) {
         // The common format, written without a trip through QLocale.
         const auto seconds = static_cast<int>(ms / 1000);

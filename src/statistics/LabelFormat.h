@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QString>
 
+#include <cstdint>
 #include <string>
 
 class TLabelFormat {
@@ -21,6 +22,8 @@ public:
 
     // The time-of-day part of a day count, in whole milliseconds, in the time format.
     std::string FormatTimeOfDay(double value) const;
+    // The same for a time of day in milliseconds since midnight.
+    std::string FormatTimeOfDayMs(std::int64_t ms) const;
     // Year, month and day of the date part of a day count, joined by the date separator.
     std::string FormatDate(double value) const;
 

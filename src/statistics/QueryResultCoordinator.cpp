@@ -22,6 +22,11 @@ TQueryResultCoordinator::TQueryResultCoordinator(
     }
 }
 
+TQueryResultCoordinator::~TQueryResultCoordinator() {
+    m_model->RemoveObserver(this);
+    m_model->SetServices(nullptr);
+}
+
 void TQueryResultCoordinator::AddController(std::shared_ptr<IQueryResultController> controller) {
     m_controllers.push_back(std::move(controller));
 }

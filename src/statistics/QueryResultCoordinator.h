@@ -18,6 +18,9 @@ public:
                             const std::shared_ptr<IQueryResultFactory>& resultFactory,
                             const std::shared_ptr<IMediaFactory>& mediaFactory,
                             IQueryView* queryView);
+    // Leaves the model, and takes the model's definition registration back while the query
+    // controller that carries it still lives. The query controller outlives its coordinators.
+    ~TQueryResultCoordinator() override;
 
     void AddController(std::shared_ptr<IQueryResultController> controller) override;
     void SetQueryModel(IQueryModel& queryModel) override;

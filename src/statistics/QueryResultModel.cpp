@@ -17,6 +17,10 @@ TQueryResultModel::TQueryResultModel() {
     m_set.SetSortCategory("Date");
 }
 
+TQueryResultModel::~TQueryResultModel() {
+    SetServices(nullptr);
+}
+
 void TQueryResultModel::SetQueryModel(IQueryModel& queryModel) {
     m_statistics = queryModel.GetStatistics();
     m_set.Clear();
@@ -154,12 +158,19 @@ void TQueryResultModel::RemoveObserver(IQueryResultObserver* observer) {
 }
 
 void TQueryResultModel::SetServices(IQueryResultModelServices* services) {
+    if (m_services) {
+        m_services->RemoveDefinitionObserver(this);
+    }
     m_services = services;
-    m_services->AddDefinitionObserver(this);
+    if (m_services) {
+        m_services->AddDefinitionObserver(this);
+    }
 }
 
 void TQueryResultModel::Notify(TNotification notification) {
-    // An observer that leaves while the others are told is not told any more.
+    // An observer that leaves while the others are told is not told any more; one that
+    // releases the last owner of the model does not end the model before the round is over.
+    const std::shared_ptr<TQueryResultModel> keepAlive = weak_from_this().lock();
     const std::vector<IQueryResultObserver*> observers = m_observers;
     for (IQueryResultObserver* observer : observers) {
         if (std::find(m_observers.begin(), m_observers.end(), observer) == m_observers.end()) {

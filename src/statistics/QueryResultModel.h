@@ -4,6 +4,7 @@
 #include "UntStatistics.h"
 
 #include <cstdint>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -11,9 +12,13 @@
 // sort order, the counts per (category, value) and the cross counts of the primary and the
 // secondary category. Counts are keyed by the pair of texts, so that a "_" inside a text
 // cannot make two pairs share a count.
-class TQueryResultModel final : public IQueryResultModel, public IQueryDefinitionObserver {
+class TQueryResultModel final : public IQueryResultModel,
+                                public IQueryDefinitionObserver,
+                                public std::enable_shared_from_this<TQueryResultModel> {
 public:
     TQueryResultModel();
+    // Leaves the definition model through the services that registered it.
+    ~TQueryResultModel() override;
 
     // Also empties the set and the counts, which belong to the old statistics.
     void SetQueryModel(IQueryModel& queryModel) override;
@@ -25,6 +30,9 @@ public:
     void SortBy(const QString& category) override;
     void AddObserver(IQueryResultObserver* observer) override;
     void RemoveObserver(IQueryResultObserver* observer) override;
+    // Registers with the definition model through the services, leaving the earlier ones;
+    // none only leaves. Whoever hands the model its services takes them back (none) before
+    // they are gone.
     void SetServices(IQueryResultModelServices* services) override;
 
     // Each evaluates the query and sends one ResultChanged, with counts and cross counts

@@ -1,12 +1,13 @@
 #include "ResultTableGrid.h"
 
 #include "Agents.h"
+#include "CategoryNames.h"
 
 #include <utility>
 
 namespace {
 
-const QString kTotal = QStringLiteral("Total");
+const QString kTotal = QString::fromLatin1(category::kTotal);
 
 int TotalOf(const QString& cell) {
     bool ok = false;

@@ -26,6 +26,10 @@ bool IsDigits(const std::string& text) {
 
 } // namespace
 
+bool IsBlankTime(double value) {
+    return std::fabs(value) < 1e-7;
+}
+
 const char* TimeIntervalLabel(std::int64_t timeOfDayMs) {
     static const char* const labels[] = {
         "00:00:00 - 00:09:59", "00:10:00 - 00:19:59", "00:20:00 - 00:29:59", "00:30:00 - 00:39:59",
@@ -38,12 +42,9 @@ TSituationTable::TSituationTable(const TLabelFormat& format) : m_format(format) 
     m_empty = m_texts.Intern("");
     m_none = m_texts.Intern(category::kNone);
     m_total = m_texts.Intern(category::kTotal);
-    const char* const names[] = {category::kMedium, category::kTeam,     category::kTeam1,
-                                 category::kTeam2,  category::kClipType, category::kTimeInterval};
-    for (int i = 0; i < 6; ++i) {
-        m_categoryTexts[i] = m_texts.Intern(names[i]);
+    for (const TFixedCategoryName& fixed : kFixedCategories) {
+        m_categoryTexts[static_cast<int>(fixed.category)] = m_texts.Intern(fixed.name);
     }
-    m_presentationCategory = m_texts.Intern(category::kPresentation);
 }
 
 const TSituationTable::TMatchTexts& TSituationTable::MatchTexts(const TMatch* match) {
@@ -80,7 +81,8 @@ int TSituationTable::Register(TSituation* situation) {
     const auto* match = dynamic_cast<const TMatch*>(situation->Owner());
     const TMatchTexts& matchTexts = MatchTexts(match);
     const TTeam* team = situation->Team();
-    const std::int64_t startMs = kivdatetime::TimeOfDayMs(situation->StartingTime());
+    const double startingTime = situation->StartingTime();
+    const std::int64_t startMs = kivdatetime::TimeOfDayMs(startingTime);
 
     TSituationRecord record;
     record.situation = situation;
@@ -97,6 +99,7 @@ int TSituationTable::Register(TSituation* situation) {
     record.clipType = m_texts.Intern(situation->Text());
     record.interval = m_texts.Intern(TimeIntervalLabel(startMs));
     record.startMs = static_cast<std::int32_t>(startMs);
+    record.startBlank = IsBlankTime(startingTime);
     record.firstQuestion = static_cast<int>(m_questions.size());
     for (const TQuestion* question : situation->Questions()) {
         TQuestionRecord q;
@@ -133,6 +136,19 @@ std::span<const TTextId> TSituationTable::Answers(const TQuestionRecord& questio
             static_cast<std::size_t>(question.answerCount)};
 }
 
+std::string TSituationTable::AnswersText(const TQuestionRecord& question) const {
+    std::string text;
+    bool first = true;
+    for (TTextId answer : Answers(question)) {
+        if (!first) {
+            text.append(" & ");
+        }
+        text.append(m_texts.Text(answer));
+        first = false;
+    }
+    return text;
+}
+
 int TSituationTable::Pair(TTextId category, TTextId value) {
     const std::uint64_t key = PairKey(category, value);
     auto [it, inserted] = m_pairIds.try_emplace(key, PairCount());
@@ -148,11 +164,15 @@ int TSituationTable::FindPair(TTextId category, TTextId value) const {
 }
 
 void TSituationTable::AddCountingPairs(const TSituationRecord& record) {
-    m_pairs.push_back(Pair(m_categoryTexts[0], record.medium));
-    m_pairs.push_back(Pair(m_categoryTexts[1], record.team));
-    m_pairs.push_back(Pair(m_categoryTexts[record.onHomeSide ? 2 : 3], record.team));
-    m_pairs.push_back(Pair(m_categoryTexts[4], record.clipType));
-    m_pairs.push_back(Pair(m_categoryTexts[5], record.interval));
+    const auto text = [this](TFixedCategory category) {
+        return m_categoryTexts[static_cast<int>(category)];
+    };
+    m_pairs.push_back(Pair(text(TFixedCategory::Medium), record.medium));
+    m_pairs.push_back(Pair(text(TFixedCategory::Team), record.team));
+    m_pairs.push_back(
+        Pair(text(record.onHomeSide ? TFixedCategory::Team1 : TFixedCategory::Team2), record.team));
+    m_pairs.push_back(Pair(text(TFixedCategory::ClipType), record.clipType));
+    m_pairs.push_back(Pair(text(TFixedCategory::TimeInterval), record.interval));
     for (const TQuestionRecord& question : Questions(record)) {
         if (question.answerCount == 0) {
             m_pairs.push_back(Pair(question.text, m_none));
@@ -162,13 +182,14 @@ void TSituationTable::AddCountingPairs(const TSituationRecord& record) {
         }
     }
     m_pairOffsets.push_back(static_cast<int>(m_pairs.size()));
-    m_presentationPairs.push_back(Pair(m_presentationCategory, m_none));
+    m_presentationPairs.push_back(Pair(text(TFixedCategory::Presentation), m_none));
 }
 
 void TSituationTable::SetPresentationName(int ordinal, TTextId name) {
     const auto o = static_cast<std::size_t>(ordinal);
     m_presentationNames[o] = name;
-    m_presentationPairs[o] = Pair(m_presentationCategory, name == kNoText ? m_none : name);
+    m_presentationPairs[o] = Pair(m_categoryTexts[static_cast<int>(TFixedCategory::Presentation)],
+                                  name == kNoText ? m_none : name);
     ++m_presentationEdits;
 }
 
@@ -229,15 +250,15 @@ std::vector<int> TSituationTable::RanksOfTexts(const std::vector<std::string>& t
 // "Date", "From" and "To" sort by time, not by their texts: under a 12-hour or unpadded
 // time format the texts would put 10:00 before 9:00. Where the texts are fixed-width digits the
 // order is the same.
-std::vector<int> TSituationTable::TimeSortRanks(const std::string& sortCategory) const {
+std::vector<int> TSituationTable::TimeSortRanks(TClipColumn column) const {
     std::vector<std::pair<std::int64_t, int>> keys;
     keys.reserve(m_records.size());
     for (std::size_t o = 0; o < m_records.size(); ++o) {
         const TSituationRecord& record = m_records[o];
         std::int64_t key = record.startMs;
-        if (sortCategory == "Date") {
+        if (column == TClipColumn::Date) {
             key += static_cast<std::int64_t>(record.matchDay) * kivdatetime::kMsPerDay;
-        } else if (sortCategory == "To") {
+        } else if (column == TClipColumn::To) {
             key = kivdatetime::TimeOfDayMs(record.situation->EndingTime());
         }
         keys.emplace_back(key, static_cast<int>(o));
@@ -264,15 +285,7 @@ std::vector<std::string> TSituationTable::SortTexts(const std::string& sortCateg
             if (question.text != questionText) {
                 continue;
             }
-            // The first such question's answers, as the question column shows them.
-            bool first = true;
-            for (TTextId answer : Answers(question)) {
-                if (!first) {
-                    key.append(" & ");
-                }
-                key.append(m_texts.Text(answer));
-                first = false;
-            }
+            key = AnswersText(question);
             break;
         }
         texts.push_back(std::move(key));
@@ -286,21 +299,36 @@ const std::vector<int>& TSituationTable::SortRanks(const std::string& sortCatego
         return cached.value;
     }
     // The fixed columns of the clip list sort by what they show; "Clip Team" and "Name" would
-    // otherwise be taken for questions and leave the list unsorted.
+    // otherwise be taken for questions and leave the list unsorted. Of the other fixed
+    // categories, "Medium" and "Team" sort by their values.
     using TField = TTextId TSituationRecord::*;
-    const std::pair<const char*, TField> fields[] = {
-        {category::kMedium, &TSituationRecord::medium},
-        {category::kTeam, &TSituationRecord::team},
-        {"Clip Team", &TSituationRecord::team},
-        {category::kTeam1, &TSituationRecord::home},
-        {category::kTeam2, &TSituationRecord::guest},
-        {category::kClipType, &TSituationRecord::clipType},
-        {"Name", &TSituationRecord::matchName},
-    };
     TField field = nullptr;
-    for (const auto& [name, member] : fields) {
-        if (sortCategory == name) {
-            field = member;
+    const std::optional<TClipColumn> column = FindFixedClipColumn(sortCategory);
+    if (column) {
+        switch (*column) {
+        case TClipColumn::Name:
+            field = &TSituationRecord::matchName;
+            break;
+        case TClipColumn::Team1:
+            field = &TSituationRecord::home;
+            break;
+        case TClipColumn::Team2:
+            field = &TSituationRecord::guest;
+            break;
+        case TClipColumn::ClipTeam:
+            field = &TSituationRecord::team;
+            break;
+        case TClipColumn::ClipType:
+            field = &TSituationRecord::clipType;
+            break;
+        default:
+            break;
+        }
+    } else if (const std::optional<TFixedCategory> fixed = FindFixedCategory(sortCategory)) {
+        if (*fixed == TFixedCategory::Medium) {
+            field = &TSituationRecord::medium;
+        } else if (*fixed == TFixedCategory::Team) {
+            field = &TSituationRecord::team;
         }
     }
     if (field) {
@@ -308,8 +336,8 @@ const std::vector<int>& TSituationTable::SortRanks(const std::string& sortCatego
         for (std::size_t o = 0; o < m_records.size(); ++o) {
             cached.value[o] = m_texts.Rank(m_records[o].*field);
         }
-    } else if (sortCategory == "Date" || sortCategory == "From" || sortCategory == "To") {
-        cached.value = TimeSortRanks(sortCategory);
+    } else if (column) {
+        cached.value = TimeSortRanks(*column);
     } else {
         cached.value = RanksOfTexts(SortTexts(sortCategory));
     }
@@ -336,46 +364,37 @@ TTabulation TSituationTable::BuildTabulation(const std::string& categoryName) co
     }
     const TTextId empty = m_empty;
     const TTextId categoryText = m_texts.Find(categoryName);
-    int field = -1;
-    const char* const fixedNames[] = {
-        category::kMedium,   category::kTeam,         category::kTeam1,       category::kTeam2,
-        category::kClipType, category::kTimeInterval, category::kPresentation};
-    for (int i = 0; i < 7; ++i) {
-        if (categoryName == fixedNames[i]) {
-            field = i;
-        }
-    }
+    const std::optional<TFixedCategory> fixed = FindFixedCategory(categoryName);
     for (std::size_t o = 0; o < m_records.size(); ++o) {
         const TSituationRecord& r = m_records[o];
         const std::size_t first = tabulation.values.size();
-        switch (field) {
-        case 0:
-            tabulation.values.push_back(r.medium);
-            break;
-        case 1:
-            tabulation.values.push_back(r.team);
-            break;
-        case 2:
-            tabulation.values.push_back(r.home);
-            break;
-        case 3:
-            tabulation.values.push_back(r.guest);
-            break;
-        case 4:
-            tabulation.values.push_back(r.clipType);
-            break;
-        case 5:
-            tabulation.values.push_back(r.interval);
-            break;
-        case 6:
-            if (m_presentationNames[o] != kNoText) {
-                tabulation.values.push_back(m_presentationNames[o]);
-            }
-            break;
-        default:
-            if (categoryText == kNoText) {
+        if (fixed) {
+            switch (*fixed) {
+            case TFixedCategory::Medium:
+                tabulation.values.push_back(r.medium);
+                break;
+            case TFixedCategory::Team:
+                tabulation.values.push_back(r.team);
+                break;
+            case TFixedCategory::Team1:
+                tabulation.values.push_back(r.home);
+                break;
+            case TFixedCategory::Team2:
+                tabulation.values.push_back(r.guest);
+                break;
+            case TFixedCategory::ClipType:
+                tabulation.values.push_back(r.clipType);
+                break;
+            case TFixedCategory::TimeInterval:
+                tabulation.values.push_back(r.interval);
+                break;
+            case TFixedCategory::Presentation:
+                if (m_presentationNames[o] != kNoText) {
+                    tabulation.values.push_back(m_presentationNames[o]);
+                }
                 break;
             }
+        } else if (categoryText != kNoText) {
             for (const TQuestionRecord& question : Questions(r)) {
                 if (question.text != categoryText) {
                     continue;
@@ -389,7 +408,6 @@ TTabulation TSituationTable::BuildTabulation(const std::string& categoryName) co
                     }
                 }
             }
-            break;
         }
         if (tabulation.values.size() > first && tabulation.values[first] == empty) {
             tabulation.values[first] = m_none;

@@ -3,11 +3,13 @@
 // numbered in the order of registration, and what queries, counts and sorts derive from the
 // records, each computed once and kept until a situation or text is added.
 
+#include "CategoryNames.h"
 #include "LabelFormat.h"
 #include "NameOrder.h"
 #include "TextPool.h"
 
 #include <cstdint>
+#include <iterator>
 #include <memory>
 #include <span>
 #include <string>
@@ -17,19 +19,6 @@
 class TMatch;
 class TPresentation;
 class TSituation;
-
-// Category names and the fixed values of the statistics.
-namespace category {
-inline constexpr const char* kPresentation = "Presentation";
-inline constexpr const char* kMedium = "Medium";
-inline constexpr const char* kTeam = "Team";
-inline constexpr const char* kTeam1 = "Team 1";
-inline constexpr const char* kTeam2 = "Team 2";
-inline constexpr const char* kClipType = "Clip Type";
-inline constexpr const char* kTimeInterval = "Time Interval";
-inline constexpr const char* kNone = "<None>";
-inline constexpr const char* kTotal = "Total";
-} // namespace category
 
 struct TQuestionRecord {
     TTextId text = kNoText;
@@ -50,6 +39,7 @@ struct TSituationRecord {
     TTextId clipType = kNoText;
     TTextId interval = kNoText; // time interval label
     std::int32_t startMs = 0;   // time of day of StartingTime
+    bool startBlank = false;    // StartingTime is day 0 at midnight, which shows no time
     bool onHomeSide = false;    // the team is the match's home team
     int firstQuestion = 0;
     int questionCount = 0;
@@ -89,6 +79,8 @@ public:
     }
     std::span<const TQuestionRecord> Questions(const TSituationRecord& record) const;
     std::span<const TTextId> Answers(const TQuestionRecord& question) const;
+    // The answers joined by " & ", as a question column shows them.
+    std::string AnswersText(const TQuestionRecord& question) const;
 
     // The presentation that counts and tabulates for a situation; kNoText for none.
     void SetPresentationName(int ordinal, TTextId name);
@@ -137,7 +129,7 @@ private:
     }
     std::vector<int> RanksOfTexts(const std::vector<std::string>& texts) const;
     std::vector<std::string> SortTexts(const std::string& sortCategory) const;
-    std::vector<int> TimeSortRanks(const std::string& sortCategory) const;
+    std::vector<int> TimeSortRanks(TClipColumn column) const;
     TTabulation BuildTabulation(const std::string& categoryName) const;
 
     TNameOrder m_order;
@@ -160,8 +152,7 @@ private:
     TTextId m_empty;
     TTextId m_none;
     TTextId m_total;
-    TTextId m_categoryTexts[6]; // Medium, Team, Team 1, Team 2, Clip Type, Time Interval
-    TTextId m_presentationCategory;
+    TTextId m_categoryTexts[std::size(kFixedCategories)]; // by TFixedCategory
 
     mutable std::vector<int> m_idRanks;
     mutable std::uint64_t m_idRanksState = ~0ULL;
@@ -172,6 +163,9 @@ private:
     mutable std::unordered_map<std::string, TCached<std::vector<int>>> m_sortRanks;
     mutable std::unordered_map<std::string, TCached<TTabulation>> m_tabulations;
 };
+
+// A date-time at day 0, midnight: a clip time never set, which the clip list leaves empty.
+bool IsBlankTime(double value);
 
 // The time interval label of a time of day in whole milliseconds.
 const char* TimeIntervalLabel(std::int64_t timeOfDayMs);

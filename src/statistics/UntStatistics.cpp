@@ -425,13 +425,17 @@ int TSituationSet::SortedCount() const {
 }
 
 TSituation* TSituationSet::SortedItem(int i) const {
+    return m_table->Situation(SortedOrdinal(i));
+}
+
+int TSituationSet::SortedOrdinal(int i) const {
     if (m_sortCategory.empty()) {
-        return Items(i);
+        return m_items.at(static_cast<std::size_t>(i));
     }
     const auto count = static_cast<int>(m_sorted.size());
     const int position = m_ascending ? i : count - 1 - i;
     if (i < 0 || i >= count) {
         throw std::out_of_range("No sorted item " + std::to_string(i) + ".");
     }
-    return m_table->Situation(m_sorted[static_cast<std::size_t>(position)]);
+    return m_sorted[static_cast<std::size_t>(position)];
 }

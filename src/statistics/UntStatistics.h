@@ -194,6 +194,8 @@ public:
     // empty from a set operation until the next BuildSortedView.
     int SortedCount() const;
     TSituation* SortedItem(int i) const;
+    // The situation number of SortedItem(i) in Table().
+    int SortedOrdinal(int i) const;
 
     // Situation numbers in the set's order, for counting.
     const std::vector<int>& Ordinals() const { return m_items; }

@@ -13,12 +13,16 @@ struct TCliRun {
     std::string err;
 };
 
-inline TCliRun RunCli(const std::vector<std::string>& args) {
+// Runs in workingFolder when one is given, else in the test's own.
+inline TCliRun RunCli(const std::vector<std::string>& args, const std::string& workingFolder = {}) {
     QStringList arguments;
     for (const std::string& arg : args) {
         arguments << QString::fromStdString(arg);
     }
     QProcess process;
+    if (!workingFolder.empty()) {
+        process.setWorkingDirectory(QString::fromStdString(workingFolder));
+    }
     process.start(QStringLiteral(CLIPWISE_CLI_PATH), arguments);
     process.waitForFinished(120'000);
     TCliRun run;

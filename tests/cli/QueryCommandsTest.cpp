@@ -12,6 +12,9 @@
 #include "CliRunner.h"
 #include "TestSupport.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+
 #include <gtest/gtest.h>
 
 using testsupport::DataPath;
@@ -97,11 +100,8 @@ TEST(QueryCommands, TableOrdersColumnsAndRowsByTheirTotals) {
               "Total\t3\t2\t5\n");
     EXPECT_EQ(Query({"table"}), "\t\n\tTotal\nTotal\t6\n");
     EXPECT_EQ(Query({"table", "--secondary", "Zone", "--format", "json"}),
-              "[\n"
-              "[\"\",\"Zone\",\"\",\"\",\"\"],\n"
-              "[\"\",\"Left\",\"<None>\",\"Right\",\"Total\"],\n"
-              "[\"Total\",\"2\",\"1\",\"1\",\"6\"]\n"
-              "]\n");
+              "[[\"\",\"Zone\",\"\",\"\",\"\"],[\"\",\"Left\",\"<None>\",\"Right\",\"Total\"],"
+              "[\"Total\",\"2\",\"1\",\"1\",\"6\"]]\n");
 }
 
 TEST(QueryCommands, CsvAndJsonQuoteWhatTheyMust) {
@@ -109,7 +109,8 @@ TEST(QueryCommands, CsvAndJsonQuoteWhatTheyMust) {
     WriteFile(dir.File("q.vmi"),
               "<MatchStatFile NextId=\"9\"><ActorFile Id=\"1\" Rel=\"ActorFile\"/><SituationFile "
               "Id=\"2\" Rel=\"SituationFile\"/><Match Id=\"3\" Rel=\"Matches\" "
-              "DateTime=\"01-02-2003 10:00:00\" Name=\"A, &quot;B&quot;\" Result=\"1:0\">"
+              "DateTime=\"01-02-2003 10:00:00\" Name=\"A, &quot;B&quot;\" "
+              "Result=\"1:0&#9;\\&#10;&#233;\">"
               "<Team Id=\"4\" Rel=\"HomeTeam\">Home</Team><Team Id=\"5\" "
               "Rel=\"GuestTeam\">Guest</Team><Situation Id=\"6\" Rel=\"Situations\" TeamId=\"4\" "
               "StartingTime=\"01-02-2003 00:01:00\" EndingTime=\"01-02-2003 "
@@ -118,11 +119,28 @@ TEST(QueryCommands, CsvAndJsonQuoteWhatTheyMust) {
     ASSERT_EQ(csv.exitCode, 0) << csv.err;
     EXPECT_EQ(csv.out, "Date,Name,Team 1,Team 2,From,To,Clip Team,Clip Type\n"
                        "2003/02/01,\"A, \"\"B\"\"\",Home,Guest,00:01:00,00:01:05,Home,Shot\n");
+    // A result with a tab, a backslash, a line break and a letter beyond ASCII.
+    const std::string medium = "2003/02/01  A, \"B\"  Home-Guest  1:0\t\\\n\u00e9";
+    TCliRun tsv = RunCli({"counts", dir.File("q.vmi")});
+    ASSERT_EQ(tsv.exitCode, 0) << tsv.err;
+    EXPECT_NE(tsv.out.find("Medium\t2003/02/01  A, \"B\"  Home-Guest  1:0\\t\\\\\\n\u00e9\t1\n"),
+              std::string::npos)
+        << tsv.out;
     TCliRun json = RunCli({"counts", dir.File("q.vmi"), "--format", "json"});
     ASSERT_EQ(json.exitCode, 0) << json.err;
-    EXPECT_NE(json.out.find("[\"Medium\",\"2003/02/01  A, \\\"B\\\"  Home-Guest  1:0\",1],\n"),
-              std::string::npos)
-        << json.out;
+    QJsonParseError error;
+    const QJsonDocument document =
+        QJsonDocument::fromJson(QByteArray::fromStdString(json.out), &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << json.out;
+    bool found = false;
+    for (const QJsonValue row : document.array()) {
+        if (row[0] == QStringLiteral("Medium")) {
+            found = true;
+            EXPECT_EQ(row[1].toString().toStdString(), medium);
+            EXPECT_EQ(row[2], QJsonValue(1));
+        }
+    }
+    EXPECT_TRUE(found) << json.out;
 }
 
 TEST(QueryCommands, BadSelectionsAndOptionsAreReportedAndChangeNothing) {

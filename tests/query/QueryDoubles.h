@@ -6,6 +6,7 @@
 #include "Agents.h"
 #include "UntStatistics.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,6 +18,14 @@ public:
     // A view that does not observe only keeps the model, as the graph does.
     TDefinitionViewDouble(TLog& log, std::string name, bool observes = true)
         : m_log(&log), m_name(std::move(name)), m_observes(observes) {}
+    // Leaves the model, as every view does when it is destroyed.
+    ~TDefinitionViewDouble() override { Release(); }
+    void Release() {
+        if (m_definition && m_observes) {
+            m_definition->RemoveObserver(this);
+        }
+        m_definition.reset();
+    }
     void SetDefinitionModel(std::shared_ptr<IQueryDefinitionModel> definition) override {
         Log("SetDefinitionModel");
         m_definition = std::move(definition);
@@ -30,9 +39,15 @@ public:
         m_controller = controller;
     }
     void DefinitionRebuilt(IQueryDefinitionModel&) override { Log("DefinitionRebuilt"); }
-    void SelectionChanged(IQueryDefinitionModel&) override { Log("SelectionChanged"); }
+    void SelectionChanged(IQueryDefinitionModel&) override {
+        Log("SelectionChanged");
+        if (onSelectionChanged) {
+            onSelectionChanged();
+        }
+    }
     void CategoriesChanged(IQueryDefinitionModel&) override { Log("CategoriesChanged"); }
     IQueryDefinitionController* Controller() const { return m_controller; }
+    std::function<void()> onSelectionChanged;
 
 private:
     void Log(const std::string& what) { m_log->push_back(m_name + ":" + what); }
@@ -46,6 +61,11 @@ private:
 class TResultViewDouble final : public IQueryResultView, public IQueryResultObserver {
 public:
     TResultViewDouble(TLog& log, std::string name) : m_log(&log), m_name(std::move(name)) {}
+    ~TResultViewDouble() override {
+        if (m_model) {
+            m_model->RemoveObserver(this);
+        }
+    }
     void SetResultModel(std::shared_ptr<IQueryResultModel> model) override {
         Log("SetResultModel");
         m_model = std::move(model);
@@ -59,7 +79,11 @@ public:
     void ClipUpdated(TSituation*, int) override {}
     void ResultChanged(IQueryResultModel& model) override {
         Log("ResultChanged " + std::to_string(model.GetSituationSet().Count()));
+        if (onResultChanged) {
+            onResultChanged();
+        }
     }
+    std::function<void()> onResultChanged;
     void SortChanged(IQueryResultModel&) override { Log("SortChanged"); }
     void ClipMovedDown(int) override {}
     void ClipMovedUp(int) override {}

@@ -1,46 +1,25 @@
 #include "Cli.h"
 
-#include <algorithm>
 #include <charconv>
 
 namespace cli {
 
-TArguments::TArguments(const std::vector<std::string>& args,
-                       const std::vector<std::string>& optionNames) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
-            std::string name = arg.substr(2);
-            std::string value;
-            const std::size_t equals = name.find('=');
-            if (equals != std::string::npos &&
-                std::find(optionNames.begin(), optionNames.end(), name.substr(0, equals)) !=
-                    optionNames.end()) {
-                value = name.substr(equals + 1);
-                name.resize(equals);
-            } else if (std::find(optionNames.begin(), optionNames.end(), name) ==
-                       optionNames.end()) {
-                throw EUsageError("unknown option " + arg);
-            } else if (i + 1 == args.size()) {
-                throw EUsageError("option " + arg + " needs a value");
-            } else {
-                value = args[++i];
-            }
-            m_options.emplace_back(name, value);
-        } else {
-            m_positional.push_back(arg);
-        }
+TArguments::TArguments(const QCommandLineParser& parser) : m_parser(&parser) {
+    for (const QString& argument : parser.positionalArguments()) {
+        m_positional.push_back(argument.toStdString());
     }
 }
 
 std::vector<std::string> TArguments::Values(const std::string& option) const {
     std::vector<std::string> values;
-    for (const auto& [name, value] : m_options) {
-        if (name == option) {
-            values.push_back(value);
-        }
+    for (const QString& value : m_parser->values(QString::fromStdString(option))) {
+        values.push_back(value.toStdString());
     }
     return values;
+}
+
+bool TArguments::IsSet(const std::string& option) const {
+    return m_parser->isSet(QString::fromStdString(option));
 }
 
 std::string TArguments::Value(const std::string& option, const std::string& fallback) const {

@@ -9,25 +9,19 @@
 namespace cli {
 namespace {
 
-int Save(const std::vector<std::string>& args) {
-    TArguments arguments(args, {});
-    arguments.ExpectPositional(2);
+int Save(const TArguments& arguments) {
     TMatchStatFile document;
     document.LoadFromFile(arguments.Positional()[0]);
     document.SaveToFile(arguments.Positional()[1]);
     return 0;
 }
 
-int New(const std::vector<std::string>& args) {
-    TArguments arguments(args, {});
-    arguments.ExpectPositional(1);
+int New(const TArguments& arguments) {
     TMatchStatFile().SaveToFile(arguments.Positional()[0]);
     return 0;
 }
 
-int Generate(const std::vector<std::string>& args) {
-    TArguments arguments(args, {"matches", "situations-per-match", "seed"});
-    arguments.ExpectPositional(1);
+int Generate(const TArguments& arguments) {
     arguments.Required("matches");
     arguments.Required("situations-per-match");
     TMediaIndexShape shape;
@@ -39,9 +33,7 @@ int Generate(const std::vector<std::string>& args) {
     return 0;
 }
 
-int Info(const std::vector<std::string>& args) {
-    TArguments arguments(args, {});
-    arguments.ExpectPositional(1);
+int Info(const TArguments& arguments) {
     TMatchStatFile document;
     document.LoadFromFile(arguments.Positional()[0]);
     int situations = 0;
@@ -65,12 +57,25 @@ int Info(const std::vector<std::string>& args) {
 } // namespace
 
 std::vector<TCommand> DocumentCommands() {
+    const TArgumentSpec in = {"IN", "the media index to read"};
+    const TArgumentSpec out = {"OUT", "the media index to write"};
     return {
-        {"save", "IN OUT", "load IN and write it to OUT with Clipwise's writer", Save},
-        {"new", "OUT", "write a new, empty media index", New},
-        {"generate", "OUT --matches N --situations-per-match M [--seed S]",
-         "write a synthetic media index for trials and benchmarks", Generate},
-        {"info", "IN", "summarise a media index: counts and matches", Info},
+        {"save",
+         "IN OUT",
+         "load IN and write it to OUT with Clipwise's writer",
+         {in, out},
+         {},
+         Save},
+        {"new", "OUT", "write a new, empty media index", {out}, {}, New},
+        {"generate",
+         "OUT --matches N --situations-per-match M [--seed S]",
+         "write a synthetic media index for trials and benchmarks",
+         {out},
+         {{"matches", "N", "how many matches (required)"},
+          {"situations-per-match", "M", "how many situations each match has (required)"},
+          {"seed", "S", "the seed of the generator; the same seed gives the same file (1)"}},
+         Generate},
+        {"info", "IN", "summarise a media index: counts and matches", {in}, {}, Info},
     };
 }
 

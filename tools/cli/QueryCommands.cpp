@@ -3,6 +3,7 @@
 // same output everywhere.
 
 #include "Cli.h"
+#include "ClipListRows.h"
 #include "LabelFormat.h"
 #include "MatchStatFile.h"
 #include "QueryDefinitionModel.h"
@@ -11,11 +12,11 @@
 #include "ResultTableGrid.h"
 #include "UntStatistics.h"
 
-#include <cmath>
-#include <cstdio>
+#include <QJsonArray>
+#include <QJsonDocument>
+
 #include <iostream>
 #include <memory>
-#include <unordered_map>
 
 namespace cli {
 namespace {
@@ -76,72 +77,34 @@ std::string CsvField(const std::string& text) {
     return field + "\"";
 }
 
-std::string JsonString(const std::string& text) {
-    std::string json = "\"";
-    for (char c : text) {
-        switch (c) {
-        case '"':
-            json += "\\\"";
-            break;
-        case '\\':
-            json += "\\\\";
-            break;
-        case '\n':
-            json += "\\n";
-            break;
-        case '\r':
-            json += "\\r";
-            break;
-        case '\t':
-            json += "\\t";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-                json += escaped;
-            } else {
-                json += c;
-            }
-        }
-    }
-    return json + "\"";
-}
-
-// Writes rows of fields; in JSON, fields listed as numeric are written as numbers.
+// Writes rows of fields; in JSON an array of rows, in which fields listed as numeric are
+// numbers.
 void WriteRows(std::ostream& out, TFormat format, const std::vector<TRow>& rows,
                const std::vector<bool>& numeric = {}) {
     if (format == TFormat::Json) {
-        out << "[\n";
-    }
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        const TRow& row = rows[r];
-        if (format == TFormat::Json) {
-            out << "[";
+        QJsonArray array;
+        for (const TRow& row : rows) {
+            QJsonArray fields;
+            for (std::size_t f = 0; f < row.size(); ++f) {
+                if (f < numeric.size() && numeric[f]) {
+                    fields.append(std::stod(row[f]));
+                } else {
+                    fields.append(QString::fromStdString(row[f]));
+                }
+            }
+            array.append(fields);
         }
+        out << QJsonDocument(array).toJson(QJsonDocument::Compact).toStdString() << "\n";
+        return;
+    }
+    for (const TRow& row : rows) {
         for (std::size_t f = 0; f < row.size(); ++f) {
             if (f > 0) {
                 out << (format == TFormat::Tsv ? "\t" : ",");
             }
-            switch (format) {
-            case TFormat::Tsv:
-                out << TsvField(row[f]);
-                break;
-            case TFormat::Csv:
-                out << CsvField(row[f]);
-                break;
-            case TFormat::Json:
-                out << (f < numeric.size() && numeric[f] ? row[f] : JsonString(row[f]));
-                break;
-            }
-        }
-        if (format == TFormat::Json) {
-            out << (r + 1 < rows.size() ? "]," : "]");
+            out << (format == TFormat::Tsv ? TsvField(row[f]) : CsvField(row[f]));
         }
         out << "\n";
-    }
-    if (format == TFormat::Json) {
-        out << "]\n";
     }
 }
 
@@ -200,53 +163,24 @@ private:
     TQueryResultModel m_result;
 };
 
-std::string TimeText(double value, const TLabelFormat& format) {
-    return std::fabs(value) < 1e-7 ? std::string() : format.FormatTimeOfDay(value);
-}
-
-// The clip list: fixed columns, then a column per question text in first-met order.
-std::vector<TRow> ClipRows(TSituationSet& set) {
-    const TLabelFormat format = TLabelFormat::Fixed();
-    std::vector<TRow> rows = {
-        {"Date", "Name", "Team 1", "Team 2", "From", "To", "Clip Team", "Clip Type"}};
-    std::unordered_map<std::string, std::size_t> questionColumns;
-    for (int i = 0; i < set.SortedCount(); ++i) {
-        const TSituation* situation = set.SortedItem(i);
-        const auto* match = dynamic_cast<const TMatch*>(situation->Owner());
-        const auto name = [](const TTeam* team) { return team ? team->Text() : std::string(); };
-        const TTeam* team = situation->Team();
-        TRow row = {TSituationStatistics::MatchDate(*match, format),
-                    match->Name(),
-                    name(match->HomeTeam()),
-                    name(match->GuestTeam()),
-                    TimeText(situation->StartingTime(), format),
-                    TimeText(situation->EndingTime(), format),
-                    name(team),
-                    situation->Text()};
-        for (const TQuestion* question : situation->Questions()) {
-            if (question->Answers().Count() == 0) {
-                continue;
-            }
-            auto [it, added] = questionColumns.try_emplace(question->Text(), rows[0].size());
-            if (added) {
-                rows[0].push_back(question->Text());
-            }
-            if (row.size() <= it->second) {
-                row.resize(it->second + 1);
-            }
-            row[it->second] = question->AnswersText();
-        }
-        rows.push_back(std::move(row));
+// The clip list as the viewer shows it, with every fixed column.
+std::vector<TRow> ClipRows(const TSituationSet& set) {
+    TClipListRows clips;
+    clips.Fill(set);
+    std::vector<TRow> rows(static_cast<std::size_t>(clips.RowCount()) + 1);
+    for (int c = 0; c < clips.ColumnCount(); ++c) {
+        rows[0].push_back(clips.Caption(c).toStdString());
     }
-    for (TRow& row : rows) {
-        row.resize(rows[0].size());
+    for (int r = 0; r < clips.RowCount(); ++r) {
+        TRow& row = rows[static_cast<std::size_t>(r) + 1];
+        for (int c = 0; c < clips.ColumnCount(); ++c) {
+            row.push_back(clips.Text(r, c).toStdString());
+        }
     }
     return rows;
 }
 
-int Clips(const std::vector<std::string>& args) {
-    TArguments arguments(args, {"select", "sort", "format"});
-    arguments.ExpectPositional(1);
+int Clips(const TArguments& arguments) {
     const TFormat format = FormatOf(arguments);
     TQuery query(arguments.Positional()[0]);
     query.Select(arguments.Values("select"));
@@ -257,9 +191,7 @@ int Clips(const std::vector<std::string>& args) {
     return 0;
 }
 
-int Counts(const std::vector<std::string>& args) {
-    TArguments arguments(args, {"select", "format"});
-    arguments.ExpectPositional(1);
+int Counts(const TArguments& arguments) {
     const TFormat format = FormatOf(arguments);
     TQuery query(arguments.Positional()[0]);
     query.Select(arguments.Values("select"));
@@ -278,9 +210,7 @@ int Counts(const std::vector<std::string>& args) {
     return 0;
 }
 
-int Table(const std::vector<std::string>& args) {
-    TArguments arguments(args, {"primary", "secondary", "select", "format"});
-    arguments.ExpectPositional(1);
+int Table(const TArguments& arguments) {
     const TFormat format = FormatOf(arguments);
     TQuery query(arguments.Positional()[0]);
     query.SetCategory(true, arguments.Value("primary"));
@@ -305,13 +235,37 @@ int Table(const std::vector<std::string>& args) {
 std::vector<TCommand> QueryCommands() {
     const std::string select = "[--select PROPERTY=VALUE]... ";
     const std::string format = "[--format tsv|csv|json]";
+    const TArgumentSpec in = {"IN", "the media index to query"};
+    const TOptionSpec selectOption = {"select", "PROPERTY=VALUE",
+                                      "toggle a value of a property, in order; values of one "
+                                      "property combine with OR, properties with AND"};
+    const TOptionSpec formatOption = {"format", "tsv|csv|json", "the output format (tsv)"};
     return {
-        {"clips", "IN " + select + "[--sort CAPTION]... " + format,
-         "list the clips of a query: one row per situation, in display order", Clips},
-        {"counts", "IN " + select + format,
-         "count the result of a query by every property and value", Counts},
-        {"table", "IN [--primary CATEGORY] [--secondary CATEGORY] " + select + format,
-         "cross-tabulate the result of a query as the statistics table shows it", Table},
+        {"clips",
+         "IN " + select + "[--sort CAPTION]... " + format,
+         "list the clips of a query: one row per situation, in display order",
+         {in},
+         {selectOption,
+          {"sort", "CAPTION",
+           "sort by the column with this caption, as a click on its header does; the same "
+           "caption again reverses the order (the list starts sorted by Date)"},
+          formatOption},
+         Clips},
+        {"counts",
+         "IN " + select + format,
+         "count the result of a query by every property and value",
+         {in},
+         {selectOption, formatOption},
+         Counts},
+        {"table",
+         "IN [--primary CATEGORY] [--secondary CATEGORY] " + select + format,
+         "cross-tabulate the result of a query as the statistics table shows it",
+         {in},
+         {{"primary", "CATEGORY", "the category of the rows"},
+          {"secondary", "CATEGORY", "the category of the columns"},
+          selectOption,
+          formatOption},
+         Table},
     };
 }
 

@@ -15,9 +15,7 @@
 namespace cli {
 namespace {
 
-int Merge(const std::vector<std::string>& args) {
-    TArguments arguments(args, {});
-    arguments.ExpectPositional(3);
+int Merge(const TArguments& arguments) {
     TMatchStatFile target;
     target.LoadFromFile(arguments.Positional()[0]);
     TMatchStatFile imported;
@@ -36,11 +34,9 @@ QString StoredMediaFolder() {
     return TOptionsModel(QString::fromStdString(program.parent_path().string())).GetMediaFolder();
 }
 
-int Check(const std::vector<std::string>& args) {
-    TArguments arguments(args, {"media-folder"});
-    arguments.ExpectPositional(1);
+int Check(const TArguments& arguments) {
     QString mediaFolder = StoredMediaFolder();
-    if (!arguments.Values("media-folder").empty()) {
+    if (arguments.IsSet("media-folder")) {
         mediaFolder = QString::fromStdString(arguments.Value("media-folder"));
         if (!mediaFolder.isEmpty() && !mediaFolder.endsWith(u'/')) {
             mediaFolder += u'/';
@@ -58,13 +54,21 @@ int Check(const std::vector<std::string>& args) {
 
 std::vector<TCommand> RepositoryCommands() {
     return {
-        {"merge", "TARGET IMPORT OUT",
+        {"merge",
+         "TARGET IMPORT OUT",
          "merge IMPORT into TARGET as the viewer's import does, and write the result to OUT "
          "(no backup, no search for videos)",
+         {{"TARGET", "the media index to merge into"},
+          {"IMPORT", "the media index to import"},
+          {"OUT", "where to write the merged media index"}},
+         {},
          Merge},
-        {"check", "IN [--media-folder DIR]",
+        {"check",
+         "IN [--media-folder DIR]",
          "list what would make IN misbehave, one problem a line; exit 1 if there is any "
          "(DIR defaults to the viewer's media folder)",
+         {{"IN", "the media index to check"}},
+         {{"media-folder", "DIR", "where to look for match videos besides their own paths"}},
          Check},
     };
 }

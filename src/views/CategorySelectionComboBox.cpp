@@ -62,7 +62,8 @@ void TCategorySelectionComboBox::CategoriesChanged(IQueryDefinitionModel& defini
     }
     // Showing the model's choice is no choice of the user's; what the user is typing stays.
     const QSignalBlocker blocker(this);
-    const bool typing = lineEdit()->hasFocus() && lineEdit()->isModified();
+    // Typed text stays modified until it is confirmed, which applies it.
+    const bool typing = lineEdit()->isModified();
     const QString typed = lineEdit()->text();
     setCurrentIndex(position);
     if (typing) {

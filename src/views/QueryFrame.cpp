@@ -1,7 +1,6 @@
 #include "QueryFrame.h"
 
 #include "CategorySelectionComboBox.h"
-#include "CommaText.h"
 #include "IncrementalQueryView.h"
 #include "MediaDisplay.h"
 #include "QueryResultGraphView.h"
@@ -36,6 +35,39 @@ QHeaderView* HeaderStrip(const QStringList& captions, int sectionWidth, QWidget*
     strip->setDefaultSectionSize(sectionWidth);
     strip->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return strip;
+}
+
+// Items separated by commas, each may be double-quoted (a doubled quote inside standing for
+// one); blanks around an item do not count. A blank inside an item does not split it, so
+// that "Team 1,Clip Type" names those two columns and not "Team" as well.
+QStringList ReadHiddenColumns(const QString& text) {
+    QStringList items;
+    QString item;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+                item += c;
+                ++i;
+            } else if (c == '"') {
+                quoted = false;
+            } else {
+                item += c;
+            }
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            items << item.trimmed();
+            item.clear();
+        } else {
+            item += c;
+        }
+    }
+    if (!item.trimmed().isEmpty() || !items.isEmpty()) {
+        items << item.trimmed();
+    }
+    return items;
 }
 
 void Name(QWidget* widget, const QString& name, const QString& accessibleName = {}) {
@@ -264,7 +296,7 @@ void TQueryFrame::SetController(IQueryController* controller) {
                           "Software\\Velmora\\" + product + "\\Repository\\Query");
     m_controller = controller;
     controller->AddMediaListener(m_queryResultIndex);
-    const QStringList hidden = ReadCommaText(settings.ReadString("HiddenColumnsDefault", ""));
+    const QStringList hidden = ReadHiddenColumns(settings.ReadString("HiddenColumnsDefault", ""));
     if (hidden.contains(QStringLiteral("Team"), Qt::CaseInsensitive)) {
         m_queryResultIndex->SetShowTeamColumns(false);
     }

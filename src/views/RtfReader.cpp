@@ -22,8 +22,9 @@ struct TState {
 
 class TRtfReader {
 public:
+    // The text starts at its opening brace.
     TRtfReader(QTextDocument& document, std::string_view text)
-        : m_cursor(&document), m_text(text) {}
+        : m_cursor(&document), m_text(text.substr(text.find('{'))) {}
 
     void Read() {
         TState state;

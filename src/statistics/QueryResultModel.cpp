@@ -1,5 +1,6 @@
 #include "QueryResultModel.h"
 
+#include "CategoryNames.h"
 #include "SituationTable.h"
 
 #include <algorithm>
@@ -14,7 +15,8 @@ std::uint64_t CrossKey(TTextId primary, TTextId secondary) {
 } // namespace
 
 TQueryResultModel::TQueryResultModel() {
-    m_set.SetSortCategory("Date");
+    // A new result lists its clips by date, as the clip list first shows them.
+    m_set.SetSortCategory(ClipColumnSpec(TClipColumn::Date).caption);
 }
 
 TQueryResultModel::~TQueryResultModel() {

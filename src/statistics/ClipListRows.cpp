@@ -1,5 +1,6 @@
 #include "ClipListRows.h"
 
+#include "KivDateTime.h"
 #include "Situation.h"
 #include "SituationTable.h"
 #include "UntStatistics.h"
@@ -154,15 +155,18 @@ TTextId TClipListRows::FixedText(const TSituationRecord& record, TClipColumn kin
     }
 }
 
-std::string TClipListRows::TimeText(int row, TClipColumn kind) const {
+std::int64_t TClipListRows::TimeKey(int row, TClipColumn kind) const {
     const TSituationRecord& record = Record(row);
     if (kind == TClipColumn::From) {
-        return record.startBlank ? std::string()
-                                 : m_table->Format().FormatTimeOfDayMs(record.startMs);
+        return record.startBlank ? kBlankTime : record.startMs;
     }
     // The ending time is read only here: the statistics never need it.
     const double ending = record.situation->EndingTime();
-    return IsBlankTime(ending) ? std::string() : m_table->Format().FormatTimeOfDay(ending);
+    return IsBlankTime(ending) ? kBlankTime : kivdatetime::TimeOfDayMs(ending);
+}
+
+std::string TClipListRows::TimeText(std::int64_t key) const {
+    return key == kBlankTime ? std::string() : m_table->Format().FormatTimeOfDayMs(key);
 }
 
 // When a situation asks one question twice, the later answers show, as they overwrite the
@@ -182,7 +186,7 @@ QString TClipListRows::Text(int row, int column) const {
     switch (c.kind) {
     case TClipColumn::From:
     case TClipColumn::To:
-        return QString::fromStdString(TimeText(row, c.kind));
+        return QString::fromStdString(TimeText(TimeKey(row, c.kind)));
     case TClipColumn::Question:
         return QString::fromStdString(QuestionText(Record(row), c.question));
     default:
@@ -193,13 +197,21 @@ QString TClipListRows::Text(int row, int column) const {
 std::vector<QString> TClipListRows::DistinctTexts(int column) const {
     const TColumn& c = m_columns.at(static_cast<std::size_t>(column));
     std::vector<QString> texts;
-    if (c.kind == TClipColumn::From || c.kind == TClipColumn::To ||
-        c.kind == TClipColumn::Question) {
+    if (c.kind == TClipColumn::From || c.kind == TClipColumn::To) {
+        // Formatting is the costly part, so each time is formatted once, not once a row.
+        std::unordered_set<std::int64_t> distinct;
+        for (int row = 0; row < RowCount(); ++row) {
+            const std::int64_t key = TimeKey(row, c.kind);
+            if (distinct.insert(key).second) {
+                texts.push_back(QString::fromStdString(TimeText(key)));
+            }
+        }
+        return texts;
+    }
+    if (c.kind == TClipColumn::Question) {
         std::unordered_set<std::string> distinct;
         for (int row = 0; row < RowCount(); ++row) {
-            std::string text = c.kind == TClipColumn::Question
-                                   ? QuestionText(Record(row), c.question)
-                                   : TimeText(row, c.kind);
+            std::string text = QuestionText(Record(row), c.question);
             if (distinct.insert(text).second) {
                 texts.push_back(QString::fromStdString(text));
             }

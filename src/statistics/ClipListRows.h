@@ -13,6 +13,7 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -82,7 +83,11 @@ private:
     int CheckedRow(int row) const;
     const TSituationRecord& Record(int row) const;
     TTextId FixedText(const TSituationRecord& record, TClipColumn kind) const;
-    std::string TimeText(int row, TClipColumn kind) const;
+    // The time of day of a "From" or "To" cell in whole milliseconds, kBlankTime for an empty
+    // cell; equal keys give equal texts.
+    static constexpr std::int64_t kBlankTime = -1;
+    std::int64_t TimeKey(int row, TClipColumn kind) const;
+    std::string TimeText(std::int64_t key) const;
     std::string QuestionText(const TSituationRecord& record, TTextId question) const;
 
     bool m_showMedia = true;

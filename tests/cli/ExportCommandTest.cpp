@@ -15,7 +15,11 @@
 #include <cmath>
 #include <csignal>
 #include <cstdint>
+#include <poll.h>
+#include <pty.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using testsupport::DataPath;
 using testsupport::ReadFile;
@@ -326,6 +330,42 @@ TEST_F(ExportCommand, CtrlCLeavesNothingBehind) {
     EXPECT_EQ(process.exitCode(), 130);
     EXPECT_NE(process.readAllStandardError().indexOf("interrupted; nothing was written"), -1);
     EXPECT_EQ(Written(), std::vector<std::string>());
+}
+
+// On a terminal stderr shows one progress line, redrawn, that ends at 100 % on a line of its own.
+TEST_F(ExportCommand, ShowsProgressOnATerminal) {
+    const std::string index =
+        WriteIndex(Out("cup.vmi"), Video(), {{20, "Attack", "11", "00:00:00", "00:00:04"}});
+    const std::string out = Out("reel.webm");
+    const char* args[] = {CLIPWISE_CLI_PATH, "export", index.c_str(), out.c_str(), nullptr};
+    int terminal = -1;
+    const pid_t child = ::forkpty(&terminal, nullptr, nullptr, nullptr);
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::execv(args[0], const_cast<char* const*>(args));
+        ::_exit(127);
+    }
+    std::string shown;
+    char buffer[4096];
+    pollfd watch{terminal, POLLIN, 0};
+    while (::poll(&watch, 1, 60'000) > 0) {
+        const ssize_t n = ::read(terminal, buffer, sizeof buffer);
+        if (n <= 0) {
+            break; // the program has ended and closed the terminal
+        }
+        shown.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(terminal);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << shown;
+    EXPECT_NE(shown.find("\r["), std::string::npos) << shown;
+    EXPECT_NE(shown.find(" elapsed"), std::string::npos) << shown;
+    // The last redraw is complete; a terminal turns the closing line feed into CR LF.
+    const std::string last = shown.substr(shown.rfind("\r["));
+    EXPECT_EQ(last.rfind("\r[##############################] 100%  ", 0), 0u) << last;
+    EXPECT_EQ(last.substr(last.size() - 2), "\r\n") << last;
 }
 
 } // namespace

@@ -94,6 +94,7 @@ public:
     TExportListener(QEventLoop& loop, bool terminal) : m_loop(loop), m_terminal(terminal) {}
 
     void ReelProgress(double rendered, double total) override {
+        m_total = total;
         if (!m_terminal || total <= 0) {
             return;
         }
@@ -110,7 +111,10 @@ public:
         std::cerr << line << "   " << std::flush;
         m_drawn = true;
     }
-    void ReelFinished() override { End(0, {}); }
+    void ReelFinished() override {
+        ReelProgress(m_total, m_total);
+        End(0, {});
+    }
     void ReelFailed(const QString& message) override { End(1, message.toStdString()); }
     void ReelCancelled() override { End(kInterrupted, "interrupted; nothing was written"); }
 
@@ -133,6 +137,7 @@ private:
     QEventLoop& m_loop;
     bool m_terminal;
     bool m_drawn = false;
+    double m_total = 0;
     int m_exitCode = 1;
     Clock::time_point m_started = Clock::now();
 };

@@ -265,6 +265,18 @@ public:
                                    const QString& defaultExtension, const QString& fileName) = 0;
     virtual QString SaveFileDialog(const QString& title, const QString& filter,
                                    const QString& defaultExtension, const QString& fileName) = 0;
+    // Offers folders only; answers the chosen folder's full path, or the empty text when
+    // cancelled. An empty start folder preselects none.
+    virtual QString FolderDialog(const QString& title, const QString& startFolder) = 0;
+};
+
+// The hourglass over commands that work on files. Calls nest: each End restores the cursor
+// that was shown before its Begin.
+class IBusyCursor {
+public:
+    virtual ~IBusyCursor() = default;
+    virtual void Begin() = 0;
+    virtual void End() = 0;
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -603,26 +615,106 @@ public:
 };
 
 // ---------------------------------------------------------------------------------------------
-// Help, as far as the query controller uses it
+// Help: the help index, the help agent and its controller, the help pane and its listeners
 // ---------------------------------------------------------------------------------------------
+// The pane is a widget: the controller drives it through a plain pointer, and the pane and the
+// listeners reach the controller through plain pointers too.
 
 class IHelpView;
 class IHelpListener;
 
+// The topics of the help index (one per line, the first shown at start), where their pages
+// are, the context the user is in, whether the pane follows it, and whether the pane is open.
+class IHelpModel {
+public:
+    virtual ~IHelpModel() = default;
+    // The help folder + topic + ".htm"; not checked, the topic not altered.
+    virtual QString GetTopicFile(const QString& topic) = 0;
+    virtual int GetTopicCount() = 0;
+    virtual QString GetTopicFileAt(int index) = 0;
+    virtual QString GetTopicAt(int index) = 0;
+    // The empty text for an empty index.
+    virtual QString GetFirstTopic() = 0;
+    virtual void SetFollowContext(bool follow) = 0;
+    virtual bool GetFollowContext() = 0;
+    virtual void SetContext(const QString& name) = 0;
+    virtual QString GetContext() = 0;
+    // Stores a changed state and writes it to the user's settings; the same state writes
+    // nothing. Throws std::runtime_error("RegistryPut: write error"), the new state kept.
+    virtual void SetIsOpen(bool open) = 0;
+    virtual bool GetIsOpen() = 0;
+    // The folder of the index with its closing separator; empty when it could not be read.
+    virtual QString GetFolder() = 0;
+    // Why the index could not be read; empty when it was read.
+    virtual QString GetLoadError() = 0;
+};
+
+// The help as the rest of the window uses it.
 class IHelpAgent {
 public:
     virtual ~IHelpAgent() = default;
     virtual void Open() = 0;
     virtual void Close() = 0;
+    virtual void ShowTopic(const QString& topic) = 0;
+    // Shows the context's page at once when the pane follows the context.
     virtual void SetContext(const QString& name) = 0;
+    virtual void SetFollowContext(bool follow) = 0;
+    virtual bool GetFollowContext() = 0;
+    virtual void GoBack() = 0;
+    virtual void GoForward() = 0;
+    virtual bool CanGoBack() = 0;
+    virtual bool CanGoForward() = 0;
     virtual bool IsVisible() = 0;
+    // Listeners are told in the order of registration; adding twice adds twice.
     virtual void AddListener(IHelpListener* listener) = 0;
+    // Removes the first occurrence, if any.
     virtual void RemoveListener(IHelpListener* listener) = 0;
+};
+
+// What the pane needs beyond the agent.
+class IHelpController : public IHelpAgent {
+public:
+    // A local file path or a URL.
+    virtual void Navigate(const QString& url) = 0;
+    virtual int GetTopicCount() = 0;
+    virtual QString GetTopicFileAt(int index) = 0;
+    virtual QString GetTopicAt(int index) = 0;
+    // Pages below this folder open in the pane, everything else in the desktop's browser.
+    virtual QString GetHelpFolder() = 0;
+    virtual QString GetIndexError() = 0;
+    // The pane, as it is destroyed: the controller no longer drives it.
+    virtual void DetachView(IHelpView* view) = 0;
+};
+
+// The help pane.
+class IHelpView {
+public:
+    virtual ~IHelpView() = default;
+    virtual void Show() = 0;
+    virtual void Hide() = 0;
+    virtual void Navigate(const QString& url) = 0;
+    // Keeps the controller, registers as its listener and builds the topic menu; none lets
+    // go of the controller.
+    virtual void SetController(IHelpController* controller) = 0;
+    // Back and Forward without a page to go to do nothing.
+    virtual void GoBack() = 0;
+    virtual void GoForward() = 0;
+    virtual bool IsVisible() = 0;
+};
+
+class IHelpListener {
+public:
+    virtual ~IHelpListener() = default;
+    virtual void HelpShown() = 0;
+    virtual void HelpHidden() = 0;
+    // The topic shown, or "Context" when the pane shows the page of the context.
+    virtual void HelpTopicChanged(const QString& topic) = 0;
 };
 
 class IHelpFactory {
 public:
     virtual ~IHelpFactory() = default;
+    // The caller keeps the agent; the view belongs to its window.
     virtual std::shared_ptr<IHelpAgent> CreateHelp(IHelpView* view) = 0;
 };
 

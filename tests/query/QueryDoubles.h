@@ -205,9 +205,18 @@ public:
         m_log->push_back("help:Close");
         visible = false;
     }
+    void ShowTopic(const QString& topic) override {
+        m_log->push_back("help:ShowTopic " + topic.toStdString());
+    }
     void SetContext(const QString& name) override {
         m_log->push_back("help:SetContext " + name.toStdString());
     }
+    void SetFollowContext(bool) override { m_log->push_back("help:SetFollowContext"); }
+    bool GetFollowContext() override { return false; }
+    void GoBack() override { m_log->push_back("help:GoBack"); }
+    void GoForward() override { m_log->push_back("help:GoForward"); }
+    bool CanGoBack() override { return true; }
+    bool CanGoForward() override { return true; }
     bool IsVisible() override { return visible; }
     void AddListener(IHelpListener*) override { m_log->push_back("help:AddListener"); }
     void RemoveListener(IHelpListener*) override { m_log->push_back("help:RemoveListener"); }

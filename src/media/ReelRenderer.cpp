@@ -356,7 +356,7 @@ void TReelRenderer::Start(const TReelPlan& plan, const QString& outputPath,
     render->chapters = ReelChapters(plan);
     render->temp = ReserveTemporaryFile(outputPath, &render->replacing, &render->mode);
 
-    GESTimeline* timeline = ges_timeline_new();
+    const TGPtr<GESTimeline> timeline(GES_TIMELINE(gst_object_ref_sink(ges_timeline_new())));
     GESVideoTrack* video = ges_video_track_new();
     GstCaps* restriction =
         gst_caps_new_simple("video/x-raw", "width", G_TYPE_INT, facts.size.width(), "height",
@@ -364,13 +364,13 @@ void TReelRenderer::Start(const TReelPlan& plan, const QString& outputPath,
                             facts.rateNumerator, facts.rateDenominator, nullptr);
     ges_track_set_restriction_caps(GES_TRACK(video), restriction);
     gst_caps_unref(restriction);
-    ges_timeline_add_track(timeline, GES_TRACK(video));
+    ges_timeline_add_track(timeline.get(), GES_TRACK(video));
     if (audio) {
-        ges_timeline_add_track(timeline, GES_TRACK(ges_audio_track_new()));
+        ges_timeline_add_track(timeline.get(), GES_TRACK(ges_audio_track_new()));
     }
     // The layer of lower priority number lies on top: the captions over the clips.
-    GESLayer* titles = plan.titles ? ges_timeline_append_layer(timeline) : nullptr;
-    GESLayer* clips = ges_timeline_append_layer(timeline);
+    GESLayer* titles = plan.titles ? ges_timeline_append_layer(timeline.get()) : nullptr;
+    GESLayer* clips = ges_timeline_append_layer(timeline.get());
 
     GstClockTime at = 0;
     for (const TReelClip& clip : plan.clips) {
@@ -379,7 +379,6 @@ void TReelRenderer::Start(const TReelPlan& plan, const QString& outputPath,
                                              static_cast<GstClockTime>(clip.inMs) * kNsPerMs,
                                              duration, GES_TRACK_TYPE_UNKNOWN);
         if (!added) {
-            gst_object_unref(timeline);
             Fail(outputPath, QStringLiteral("\"%1\" cannot be cut").arg(clip.videoFile));
         }
         if (titles) {
@@ -389,12 +388,12 @@ void TReelRenderer::Start(const TReelPlan& plan, const QString& outputPath,
         }
         at += duration;
     }
-    ges_timeline_commit(timeline);
+    ges_timeline_commit(timeline.get());
     render->totalSeconds = static_cast<double>(at) / GST_SECOND;
 
     GESPipeline* pipeline = ges_pipeline_new();
     render->pipeline = GST_ELEMENT(gst_object_ref_sink(pipeline));
-    ges_pipeline_set_timeline(pipeline, timeline);
+    ges_pipeline_set_timeline(pipeline, timeline.get());
     const QString uri =
         QUrl::fromLocalFile(QString::fromStdString(render->temp)).toString(QUrl::FullyEncoded);
     if (!ges_pipeline_set_render_settings(pipeline, uri.toUtf8().constData(), profile.get()) ||

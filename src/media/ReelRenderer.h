@@ -6,7 +6,8 @@
 //
 // The renderer lives on the thread that starts it and needs that thread's event loop: a timer
 // there reads the pipeline's messages and position, so that the listener hears everything on
-// that thread while GStreamer encodes on its own.
+// that thread while GStreamer encodes on its own. A listener that wants the renderer gone
+// after a call deletes it later (deleteLater, a queued call), not inside the call.
 
 #include "Agents.h"
 

@@ -42,7 +42,7 @@ std::optional<QString> FindVideo(const TSituation& situation, const QString& med
         return path;
     }
     const QString inFolder = mediaFolder + FileNamePart(path);
-    if (!mediaFolder.isEmpty() && FileExists(inFolder)) {
+    if (FileExists(inFolder)) {
         return inFolder;
     }
     return std::nullopt;

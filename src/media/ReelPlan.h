@@ -42,7 +42,8 @@ struct TReelSelection {
 using TVideoLength = std::function<std::optional<std::int64_t>(const QString& path)>;
 
 // Takes the set's sorted view as it is now. A video is looked for at its match's path, else
-// in mediaFolder (empty, or ending with a separator) under its file name. A clip that runs past
+// in mediaFolder (empty, or ending with a separator) under its file name, as the repository
+// locates it. A clip that runs past
 // the end of its video is cut there.
 TReelSelection PlanReel(const TSituationSet& set, const QString& mediaFolder,
                         const TVideoLength& videoLength);

@@ -222,6 +222,40 @@ public:
 };
 
 // ---------------------------------------------------------------------------------------------
+// Highlight reels: the clips of a result rendered into one video file
+// ---------------------------------------------------------------------------------------------
+
+struct TReelPlan;
+
+// Told how a render goes. Every call arrives on the thread that started the render, from its
+// event loop, while the rendering itself runs on GStreamer's threads.
+class IReelListener {
+public:
+    virtual ~IReelListener() = default;
+    // Seconds of the reel rendered so far, of its total length.
+    virtual void ReelProgress(double renderedSeconds, double totalSeconds) = 0;
+    // The video and its chapters file are in place.
+    virtual void ReelFinished() = 0;
+    // Nothing is left behind: no output, no temporary file.
+    virtual void ReelFailed(const QString& message) = 0;
+    virtual void ReelCancelled() = 0;
+};
+
+// Renders a reel into a file whose extension chooses the format. One render at a time.
+class IReelRenderer {
+public:
+    virtual ~IReelRenderer() = default;
+    // Throws std::runtime_error, before anything is written, for a format it cannot write
+    // (naming the package that would provide it) or an output it cannot create. The listener
+    // is not owned and must outlive the render.
+    virtual void Start(const TReelPlan& plan, const QString& outputPath,
+                       IReelListener* listener) = 0;
+    // Stops the render and removes what it wrote; the listener hears ReelCancelled.
+    virtual void Cancel() = 0;
+    virtual bool IsRunning() = 0;
+};
+
+// ---------------------------------------------------------------------------------------------
 // Questions to the user and file dialogs
 // ---------------------------------------------------------------------------------------------
 

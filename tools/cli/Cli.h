@@ -20,7 +20,7 @@ public:
 
 struct TOptionSpec {
     std::string name;      // without the leading "--"
-    std::string valueName; // every option takes a value
+    std::string valueName; // empty for a switch, which takes no value
     std::string description;
 };
 
@@ -30,6 +30,10 @@ struct TArgumentSpec {
 };
 
 class TArguments;
+
+// The folder where match videos are looked for besides their own paths: --media-folder, else
+// the viewer's setting. Empty, or ending with a separator.
+QString MediaFolderOf(const TArguments& arguments);
 
 struct TCommand {
     std::string name;
@@ -44,6 +48,7 @@ struct TCommand {
 std::vector<TCommand> DocumentCommands();
 std::vector<TCommand> RepositoryCommands();
 std::vector<TCommand> QueryCommands();
+std::vector<TCommand> ExportCommands();
 std::vector<TCommand> AllCommands();
 
 // The parsed arguments of one command: its positional arguments in order, and its options.

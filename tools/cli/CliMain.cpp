@@ -62,7 +62,9 @@ int RunCommand(const cli::TCommand& command, const QStringList& args) {
     parser.addHelpOption();
     for (const cli::TOptionSpec& option : command.options) {
         parser.addOption(
-            QCommandLineOption(Q(option.name), Q(option.description), Q(option.valueName)));
+            option.valueName.empty()
+                ? QCommandLineOption(Q(option.name), Q(option.description))
+                : QCommandLineOption(Q(option.name), Q(option.description), Q(option.valueName)));
     }
     for (const cli::TArgumentSpec& argument : command.arguments) {
         parser.addPositionalArgument(Q(argument.name), Q(argument.description));

@@ -3,11 +3,9 @@
 // same output everywhere.
 
 #include "Cli.h"
+#include "CliQuery.h"
 #include "ClipListRows.h"
-#include "LabelFormat.h"
-#include "MatchStatFile.h"
 #include "QueryDefinitionModel.h"
-#include "QueryModel.h"
 #include "QueryResultModel.h"
 #include "ResultTableGrid.h"
 #include "UntStatistics.h"
@@ -108,61 +106,6 @@ void WriteRows(std::ostream& out, TFormat format, const std::vector<TRow>& rows,
     }
 }
 
-// A document with its query: the query model, the definition and the result model wired as
-// in the viewer, the result model observing the definition.
-class TQuery {
-public:
-    explicit TQuery(const std::string& path) : m_queryModel(TLabelFormat::Fixed()) {
-        m_document.LoadFromFile(path);
-        m_queryModel.SetDocument(&m_document);
-        m_definition.AddObserver(&m_result);
-        m_result.SetQueryModel(m_queryModel);
-        m_definition.Rebuild(m_queryModel);
-    }
-
-    // Toggles each "PROPERTY=VALUE" in order. A value the document lacks is an error: the
-    // definition would ignore it and the result would silently be wider than asked for.
-    void Select(const std::vector<std::string>& selections) {
-        for (const std::string& selection : selections) {
-            const std::size_t equals = selection.find('=');
-            if (equals == std::string::npos) {
-                throw EUsageError("--select needs PROPERTY=VALUE, not \"" + selection + "\"");
-            }
-            const QString property = QString::fromStdString(selection.substr(0, equals));
-            const QString value = QString::fromStdString(selection.substr(equals + 1));
-            if (!m_definition.FindProperty(property)) {
-                throw std::runtime_error("No property \"" + property.toStdString() + "\".");
-            }
-            if (!m_definition.FindValue(property, value)) {
-                throw std::runtime_error("No value \"" + value.toStdString() + "\" of property \"" +
-                                         property.toStdString() + "\".");
-            }
-            m_definition.ToggleValue(property, value);
-        }
-    }
-
-    void SetCategory(bool primary, const std::string& name) {
-        const QString category = QString::fromStdString(name);
-        if (!category.isEmpty() && !m_definition.FindProperty(category)) {
-            throw std::runtime_error("No property \"" + name + "\".");
-        }
-        if (primary) {
-            m_definition.SetPrimaryCategory(category);
-        } else {
-            m_definition.SetSecondaryCategory(category);
-        }
-    }
-
-    TQueryDefinitionModel& Definition() { return m_definition; }
-    TQueryResultModel& Result() { return m_result; }
-
-private:
-    TMatchStatFile m_document;
-    TQueryModel m_queryModel;
-    TQueryDefinitionModel m_definition;
-    TQueryResultModel m_result;
-};
-
 // The clip list as the viewer shows it, with every fixed column.
 std::vector<TRow> ClipRows(const TSituationSet& set) {
     TClipListRows clips;
@@ -184,9 +127,7 @@ int Clips(const TArguments& arguments) {
     const TFormat format = FormatOf(arguments);
     TQuery query(arguments.Positional()[0]);
     query.Select(arguments.Values("select"));
-    for (const std::string& caption : arguments.Values("sort")) {
-        query.Result().SortBy(QString::fromStdString(caption));
-    }
+    query.SortBy(arguments.Values("sort"));
     WriteRows(std::cout, format, ClipRows(query.Result().GetSituationSet()));
     return 0;
 }

@@ -27,21 +27,8 @@ int Merge(const TArguments& arguments) {
     return 0;
 }
 
-// The viewer's media folder setting, which defaults to the Media folder beside the program.
-QString StoredMediaFolder() {
-    std::error_code error;
-    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-    return TOptionsModel(QString::fromStdString(program.parent_path().string())).GetMediaFolder();
-}
-
 int Check(const TArguments& arguments) {
-    QString mediaFolder = StoredMediaFolder();
-    if (arguments.IsSet("media-folder")) {
-        mediaFolder = QString::fromStdString(arguments.Value("media-folder"));
-        if (!mediaFolder.isEmpty() && !mediaFolder.endsWith(u'/')) {
-            mediaFolder += u'/';
-        }
-    }
+    const QString mediaFolder = MediaFolderOf(arguments);
     const std::vector<std::string> problems =
         CheckMediaIndex(arguments.Positional()[0], mediaFolder);
     for (const std::string& problem : problems) {
@@ -50,7 +37,25 @@ int Check(const TArguments& arguments) {
     return problems.empty() ? 0 : 1;
 }
 
+// The viewer's media folder setting, which defaults to the Media folder beside the program.
+QString StoredMediaFolder() {
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    return TOptionsModel(QString::fromStdString(program.parent_path().string())).GetMediaFolder();
+}
+
 } // namespace
+
+QString MediaFolderOf(const TArguments& arguments) {
+    if (!arguments.IsSet("media-folder")) {
+        return StoredMediaFolder();
+    }
+    QString folder = QString::fromStdString(arguments.Value("media-folder"));
+    if (!folder.isEmpty() && !folder.endsWith(u'/')) {
+        folder += u'/';
+    }
+    return folder;
+}
 
 std::vector<TCommand> RepositoryCommands() {
     return {

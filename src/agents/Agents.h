@@ -106,6 +106,8 @@ public:
 class TSituationSet;
 class IQueryResultCoordinator;
 class IMediaListener;
+class IMediaView;
+class IUserQuestions;
 
 // Plays a clip sequence (mode 1, one clip per situation of the set in display order) or a
 // single media file (mode 0) through a media view.
@@ -167,6 +169,19 @@ public:
     virtual void WindSpeedChanged(double step) = 0;
     // Sent once, when the listener registers.
     virtual void AudioChanged(bool mute, int volume) = 0;
+};
+
+// What the playback modes and their sub-states need of the controller that owns them: its
+// view, the questions that locate a missing video, the wind step and the notifications.
+class IMediaControllerServices {
+public:
+    virtual ~IMediaControllerServices() = default;
+    virtual IMediaView& View() = 0;
+    // None when nobody can be asked.
+    virtual IUserQuestions* Questions() = 0;
+    virtual double GetWindSpeed() = 0;
+    virtual void NotifyClipChanged(int index) = 0;
+    virtual void NotifyTimeChanged(double position, double length) = 0;
 };
 
 // The video pane as the media controller drives it. The view never calls the controller; it

@@ -39,10 +39,6 @@ int DaysInMonth(int y, int m) {
     return m == 2 && IsLeap(y) ? 29 : days[m - 1];
 }
 
-std::int64_t TotalMs(double value) {
-    return std::llround(value * kMsPerDay);
-}
-
 std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
     std::int64_t q = a / b;
     return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
@@ -63,9 +59,8 @@ std::optional<double> Encode(const TDateTimeParts& p) {
 }
 
 TDateTimeParts Decode(double value) {
-    const std::int64_t total = TotalMs(value);
-    const std::int64_t days = FloorDiv(total, kMsPerDay);
-    std::int64_t ms = total - days * kMsPerDay;
+    const std::int64_t days = DayNumber(value);
+    std::int64_t ms = TimeOfDayMs(value);
     TDateTimeParts p;
     CivilFromDays(days + kEpoch, p.year, p.month, p.day);
     p.millisecond = static_cast<int>(ms % 1000);
@@ -114,9 +109,17 @@ std::string Format(double value) {
     return buffer;
 }
 
+std::int64_t TotalMs(double value) {
+    return std::llround(value * kMsPerDay);
+}
+
+std::int64_t DayNumber(double value) {
+    return FloorDiv(TotalMs(value), kMsPerDay);
+}
+
 std::int64_t TimeOfDayMs(double value) {
     const std::int64_t total = TotalMs(value);
-    return total - FloorDiv(total, kMsPerDay) * kMsPerDay;
+    return total - DayNumber(value) * kMsPerDay;
 }
 
 } // namespace kivdatetime

@@ -10,6 +10,9 @@
 namespace kivdatetime {
 
 constexpr std::int64_t kMsPerDay = 86'400'000;
+constexpr double kSecondsPerDay = 86'400;
+// One second as a day fraction.
+constexpr double kSecond = 1 / kSecondsPerDay;
 
 struct TDateTimeParts {
     int year = 1899;
@@ -32,6 +35,13 @@ std::optional<double> Parse(std::string_view text);
 
 // "dd-MM-yyyy hh:mm:ss".
 std::string Format(double value);
+
+// The whole value in milliseconds, rounded: the unit in which times are compared.
+std::int64_t TotalMs(double value);
+
+// The day of the value: the floor of the day count in whole milliseconds, so that the
+// evening before day 0 is day -1.
+std::int64_t DayNumber(double value);
 
 // The time of day in whole milliseconds, rounded, in [0, kMsPerDay).
 std::int64_t TimeOfDayMs(double value);

@@ -1,5 +1,6 @@
 #include "ActiveMovie.h"
 
+#include "MediaBackend.h"
 #include "VideoSurface.h"
 
 #include <QAudioOutput>
@@ -8,12 +9,8 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QJsonArray>
-#include <QJsonObject>
 #include <QLabel>
 #include <QMediaMetaData>
-#include <QMessageBox>
-#include <QPluginLoader>
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QSlider>
@@ -25,13 +22,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <stdexcept>
 
 namespace {
 
 constexpr int kTimerInterval = 50;
-constexpr int kOpenWaitMs = 10000;
 constexpr int kSilence = -10000;
 
 int OpenStateOf(QMediaPlayer::MediaStatus status) {
@@ -71,11 +66,9 @@ int TimerNumber() {
 } // namespace
 
 TActiveMovie::TActiveMovie(QWidget* parent) : QWidget(parent) {
-    const QString missing = MissingPlayerMessage();
-    if (!missing.isEmpty()) {
-        // Qt Multimedia aborts on the first player it cannot back; say what to install.
-        QMessageBox::critical(nullptr, QString(), missing);
-        std::exit(EXIT_FAILURE);
+    // Qt Multimedia aborts on the first player it cannot back; an error says what to install.
+    if (const TMediaBackendCheck backend = CheckMediaBackend(); !backend.usable) {
+        throw std::runtime_error(backend.message.toStdString());
     }
     resize(240, 200);
     m_storagePath = QDir::currentPath();
@@ -128,6 +121,10 @@ TActiveMovie::TActiveMovie(QWidget* parent) : QWidget(parent) {
     connect(m_sink, &QVideoSink::videoFrameChanged, this, &TActiveMovie::FrameChanged);
     CreatePlayer();
 
+    m_openDeadline = new QTimer(this);
+    m_openDeadline->setSingleShot(true);
+    connect(m_openDeadline, &QTimer::timeout, this, &TActiveMovie::OpenTimedOut);
+
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("AMComponent%1").arg(TimerNumber()));
     m_timer->setInterval(kTimerInterval);
@@ -139,6 +136,7 @@ TActiveMovie::TActiveMovie(QWidget* parent) : QWidget(parent) {
 }
 
 void TActiveMovie::CreatePlayer() {
+    m_playerGaveUp = false;
     if (m_player) {
         // A player that failed may still report that failure later; it must not reach the
         // next file.
@@ -170,34 +168,10 @@ void TActiveMovie::CreatePlayer() {
 
 TActiveMovie::~TActiveMovie() {
     m_timer->stop();
+    m_openDeadline->stop();
     // The player outlives this body as a child; nothing it reports may reach us any more.
     disconnect(m_player, nullptr, this, nullptr);
     disconnect(m_sink, nullptr, this, nullptr);
-}
-
-QString TActiveMovie::MissingPlayerMessage() {
-    const QString wanted = qEnvironmentVariable("QT_MEDIA_BACKEND");
-    for (const QString& path : QCoreApplication::libraryPaths()) {
-        const QDir folder(path + QStringLiteral("/multimedia"));
-        for (const QString& file : folder.entryList(QDir::Files)) {
-            QPluginLoader loader(folder.filePath(file));
-            const QJsonArray keys = loader.metaData()
-                                        .value(QStringLiteral("MetaData"))
-                                        .toObject()
-                                        .value("Keys")
-                                        .toArray();
-            if (keys.isEmpty() || (!wanted.isEmpty() && !keys.contains(wanted))) {
-                continue;
-            }
-            if (loader.load()) {
-                return {};
-            }
-        }
-    }
-    return QStringLiteral(
-        "Qt Multimedia has no usable media backend on this platform.\n"
-        "Install the packages libqt6multimedia6, gstreamer1.0-plugins-base, "
-        "gstreamer1.0-plugins-good and gstreamer1.0-libav, then start the program again.");
 }
 
 void TActiveMovie::Open() {
@@ -213,7 +187,7 @@ void TActiveMovie::Open() {
     m_frame = QVideoFrame();
     m_surface->SetFrame(m_frame);
     m_openError.clear();
-    if (m_player->error() != QMediaPlayer::NoError) {
+    if (m_player->error() != QMediaPlayer::NoError || m_playerGaveUp) {
         CreatePlayer();
     }
     const QUrl url = QUrl::fromLocalFile(QFileInfo(m_fileName).absoluteFilePath());
@@ -227,6 +201,7 @@ void TActiveMovie::Open() {
         m_player->setSource(url);
     }
     m_opening = true;
+    m_openDeadline->start(m_openTimeoutMs);
     MediaStatusChanged(m_player->mediaStatus());
     if (m_autoStart) {
         m_player->play();
@@ -330,7 +305,7 @@ void TActiveMovie::MediaStatusChanged(QMediaPlayer::MediaStatus status) {
         m_endOfStream = true;
     }
     if (status == QMediaPlayer::InvalidMedia) {
-        m_opening = false;
+        EndOpening();
     }
     const int old = m_openState;
     m_openState = state;
@@ -345,7 +320,7 @@ void TActiveMovie::MediaStatusChanged(QMediaPlayer::MediaStatus status) {
 }
 
 void TActiveMovie::OpenCompleted() {
-    m_opening = false;
+    EndOpening();
     m_cachedDurationMs = m_player->duration();
     const double rate = m_player->metaData().value(QMediaMetaData::VideoFrameRate).toDouble();
     m_frameCount = rate > 0 ? qRound64(m_cachedDurationMs / 1000.0 * rate) : 0;
@@ -392,9 +367,37 @@ void TActiveMovie::ErrorOccurred(QMediaPlayer::Error error, const QString& descr
     if (m_openState != kOpen && m_openError.isEmpty()) {
         m_openError = description.isEmpty() ? QStringLiteral("unknown error") : description;
     }
-    m_opening = false;
+    EndOpening();
     if (OnError) {
         OnError(static_cast<int>(error), description);
+    }
+}
+
+void TActiveMovie::EndOpening() {
+    m_opening = false;
+    m_openDeadline->stop();
+}
+
+void TActiveMovie::OpenTimedOut() {
+    if (!m_opening) {
+        return;
+    }
+    // GStreamer's decodebin can drop the error of a demuxer that fails while it is being
+    // plugged in (a file cut in its header, on a busy machine); the player then reports
+    // nothing, ever. The component gives up on such a player and says so.
+    EndOpening();
+    disconnect(m_player, nullptr, this, nullptr);
+    m_playerGaveUp = true;
+    m_openError = QStringLiteral("the player did not finish opening the file within %1 s")
+                      .arg(m_openTimeoutMs / 1000.0);
+    const int old = m_openState;
+    m_openState = kClosed;
+    if (old != kClosed) {
+        Queue(m_openChange, old, kClosed);
+    }
+    SyncPlayState();
+    if (OnError) {
+        OnError(static_cast<int>(QMediaPlayer::ResourceError), m_openError);
     }
 }
 
@@ -466,7 +469,9 @@ void TActiveMovie::SetMute(bool mute) {
 }
 
 void TActiveMovie::Notice(const QString& text) {
-    QMessageBox::warning(this, QString(), text);
+    if (m_questions) {
+        m_questions->Ask(TQuestionKind::Warning, text, TQuestionButtons::Ok);
+    }
 }
 
 void TActiveMovie::SetShowControls(bool on) {
@@ -681,21 +686,23 @@ void TActiveMovie::WaitWhileOpening() {
     if (!m_opening) {
         return;
     }
+    // The open deadline bounds the wait: by then the file has opened, failed, or been given up.
     QEventLoop loop;
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
-    const auto check = [this, &loop] {
+    QTimer poll;
+    poll.setInterval(10);
+    connect(&poll, &QTimer::timeout, &loop, [this, &loop] {
         if (!m_opening) {
             loop.quit();
         }
-    };
-    connect(m_player, &QMediaPlayer::mediaStatusChanged, &loop, check);
-    connect(m_player, &QMediaPlayer::errorOccurred, &loop, check);
-    deadline.start(kOpenWaitMs);
+    });
+    poll.start();
     loop.exec();
-    // A file that never finishes opening is not waited for twice.
-    m_opening = false;
+}
+
+void TActiveMovie::SetOpenTimeout(int ms) {
+    if (ms > 0) {
+        m_openTimeoutMs = ms;
+    }
 }
 
 QString TActiveMovie::SnapshotName(const QString& fileName, const QString& extension,

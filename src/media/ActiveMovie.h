@@ -8,11 +8,14 @@
 #include "MovieLayout.h"
 #include "SnapshotNamer.h"
 
+#include <Agents.h>
+
 #include <QMediaPlayer>
 #include <QVideoFrame>
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 class QAudioOutput;
 class QLabel;
@@ -36,12 +39,16 @@ public:
     static constexpr int kPaused = 1;
     static constexpr int kPlaying = 2;
 
-    // Shows a message and ends the program when Qt Multimedia has no backend to load.
+    // Throws std::runtime_error with the message of CheckMediaBackend when Qt Multimedia has
+    // no backend to load.
     explicit TActiveMovie(QWidget* parent = nullptr);
     ~TActiveMovie() override;
 
-    // Empty when a media backend can be loaded; otherwise the message of the start-up check.
-    static QString MissingPlayerMessage();
+    // Where the notices about conflicting settings go; without questions they are not shown
+    // (the setting is refused all the same).
+    void SetQuestions(std::shared_ptr<IUserQuestions> questions) {
+        m_questions = std::move(questions);
+    }
 
     // Opens FileName; an empty name leaves the player as it is.
     void Open();
@@ -106,6 +113,11 @@ public:
     bool JPEGProgressiveDisplay() const { return m_jpeg.progressive; }
     void SetJPEGProgressiveDisplay(bool on) { m_jpeg.progressive = on; }
 
+    // How long a file may take to open; a player that reports neither success nor failure by
+    // then is given up, and the open fails with an error. 10 s at creation.
+    int OpenTimeout() const { return m_openTimeoutMs; }
+    void SetOpenTimeout(int ms);
+
     // The player's own state, read and written through.
     int OpenState() const { return m_openState; }
     int PlayState() const;
@@ -141,8 +153,8 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
     // Waits, handling events, while a file is being opened, so that a position given right
-    // after opening is measured against the new file. Bounded; a file that never finishes
-    // opening ends the wait.
+    // after opening is measured against the new file. Ends at the latest when the open times
+    // out.
     void WaitWhileOpening();
     qint64 CachedDurationMs() const { return m_cachedDurationMs; }
     // Why the present file could not be opened; empty while nothing went wrong.
@@ -163,6 +175,8 @@ private:
     void ErrorOccurred(QMediaPlayer::Error error, const QString& description);
     void FrameChanged(const QVideoFrame& frame);
     void OpenCompleted();
+    void EndOpening();
+    void OpenTimedOut();
     void Queue(TStateChange& change, int oldState, int newState);
     void ShowFullScreen();
     void LeaveFullScreen();
@@ -179,6 +193,7 @@ private:
     bool Capture(const std::function<void(const QImage&)>& write);
     void Notice(const QString& text);
 
+    std::shared_ptr<IUserQuestions> m_questions;
     QMediaPlayer* m_player = nullptr;
     QVideoSink* m_sink = nullptr;
     QAudioOutput* m_audio = nullptr;
@@ -193,6 +208,7 @@ private:
     QWidget* m_corner = nullptr;
     TVideoSurface* m_fullScreen = nullptr;
     QTimer* m_timer = nullptr;
+    QTimer* m_openDeadline = nullptr;
     QVideoFrame m_frame;
 
     QString m_fileName;
@@ -218,6 +234,9 @@ private:
     int m_openState = kClosed;
     int m_playState = kStopped;
     bool m_opening = false;
+    int m_openTimeoutMs = 10000;
+    // The player did not finish opening in time; the next file gets a new one.
+    bool m_playerGaveUp = false;
     bool m_switching = false;
     QString m_openError;
     bool m_pictureHidden = false;

@@ -1,31 +1,24 @@
 #include "MediaClipsState.h"
 
-#include "MediaController.h"
-
 #include <KivDateTime.h>
 #include <Match.h>
+#include <MediaFiles.h>
 #include <Situation.h>
 #include <UntStatistics.h>
 
-#include <QFileInfo>
-
 #include <algorithm>
 
-using mediatime::FromMs;
-using mediatime::ToMs;
+using kivdatetime::FromMs;
+using kivdatetime::TotalMs;
 
 namespace {
 
 const char* const kLocateVideo =
     "The videofile could not be found, would you like to specify a new location?";
 
-bool FileExists(const QString& fileName) {
-    return !fileName.isEmpty() && QFileInfo(fileName).isFile();
-}
-
 } // namespace
 
-TMediaClipsState::TMediaClipsState(TMediaController& controller)
+TMediaClipsState::TMediaClipsState(IMediaControllerServices& controller)
     : TMediaControllerState(controller) {
     auto playing = std::make_unique<TMediaClipsPlayingState>(*this);
     m_playing = playing.get();
@@ -100,16 +93,9 @@ double TMediaClipsState::SequencePosition() {
     return FromMs(before - StartMs(*current)) + View().GetPosition();
 }
 
-std::optional<QString> TMediaClipsState::EnsureVideoFile(QString fileName) {
-    IUserQuestions* questions = Controller().Questions();
-    while (!FileExists(fileName)) {
-        if (!questions || questions->Ask(TQuestionKind::Confirmation, kLocateVideo,
-                                         TQuestionButtons::YesNo) != TQuestionAnswer::Yes) {
-            return std::nullopt;
-        }
-        fileName = questions->OpenFileDialog(QString(), QString(), QString(), fileName);
-    }
-    return fileName;
+std::optional<QString> TMediaClipsState::EnsureVideoFile(const QString& fileName) {
+    return AskUntilFileExists(Controller().Questions(), fileName,
+                              [](const QString&) { return QString::fromLatin1(kLocateVideo); });
 }
 
 bool TMediaClipsState::LoadCurrentClip(TMediaClipsStateState& running) {
@@ -165,7 +151,7 @@ bool TMediaClipsStateState::LoadClip(int index) {
 }
 
 std::optional<int> TMediaClipsStateState::ClipAt(double position) const {
-    const std::int64_t target = ToMs(position);
+    const std::int64_t target = TotalMs(position);
     const int count = m_mode->OrderedCount();
     int i = 0;
     std::int64_t sum = 0;
@@ -192,8 +178,8 @@ void TMediaClipsStateState::Wind(bool forward) {
     if (!current) {
         return;
     }
-    const std::int64_t position = ToMs(View().GetPosition());
-    const std::int64_t step = ToMs(m_mode->Controller().GetWindSpeed());
+    const std::int64_t position = TotalMs(View().GetPosition());
+    const std::int64_t step = TotalMs(m_mode->Controller().GetWindSpeed());
     const int before = m_mode->GetClipIndex();
     const auto movedToAdjacent = [&] {
         return m_mode->GetClipIndex() != before && !m_mode->IsStopped() &&
@@ -250,7 +236,7 @@ void TMediaClipsPlayingState::Tick() {
     Mode().Timer().stop();
     Mode().Controller().NotifyTimeChanged(Mode().SequencePosition(), Mode().GetLength());
     const TSituation* current = Mode().CurrentSituation();
-    if (current && TMediaClipsState::EndMs(*current) >= ToMs(View().GetPosition())) {
+    if (current && TMediaClipsState::EndMs(*current) >= TotalMs(View().GetPosition())) {
         Mode().Timer().start();
     } else {
         Next();

@@ -4,6 +4,8 @@
 
 #include "MediaControllerState.h"
 
+#include <KivDateTime.h>
+
 #include <cstdint>
 #include <optional>
 
@@ -13,14 +15,14 @@ class TSituation;
 
 class TMediaClipsState final : public TMediaControllerState {
 public:
-    explicit TMediaClipsState(TMediaController& controller);
+    explicit TMediaClipsState(IMediaControllerServices& controller);
 
     int GetMode() override { return 1; }
     // Recomputes the total length and tells the listeners of the new time and clip.
     void SetSituationSet(TSituationSet* set) override;
     TSituationSet* GetSituationSet() override { return m_set; }
     double GetPosition() override;
-    double GetLength() override { return mediatime::FromMs(m_totalLengthMs); }
+    double GetLength() override { return kivdatetime::FromMs(m_totalLengthMs); }
     int GetClipIndex() override { return m_clipIndex; }
     int GetClipCount() override;
     void Tick() override;
@@ -47,7 +49,7 @@ public:
 
 private:
     // The existing file, possibly located by the user; none when the user declines.
-    std::optional<QString> EnsureVideoFile(QString fileName);
+    std::optional<QString> EnsureVideoFile(const QString& fileName);
 
     TSituationSet* m_set = nullptr;
     int m_clipIndex = -1;

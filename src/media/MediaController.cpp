@@ -3,13 +3,14 @@
 #include "MediaClipsState.h"
 #include "SingleMediaState.h"
 
+#include <KivDateTime.h>
 #include <UntStatistics.h>
 
 #include <algorithm>
 
 namespace {
 
-constexpr double kInitialWindSpeed = 3.2 * mediatime::kSecond;
+constexpr double kInitialWindSpeed = 3.2 * kivdatetime::kSecond;
 // Wind steps of this many seconds or less are refused.
 constexpr double kSmallestRefusedStep = 0.049;
 constexpr int kInitialVolume = -600;
@@ -29,8 +30,8 @@ TMediaController::Create(IQueryResultCoordinator* coordinator, IMediaView* view,
 TMediaController::TMediaController(IQueryResultCoordinator* coordinator, IMediaView* view,
                                    std::shared_ptr<IUserQuestions> questions)
     : m_coordinator(coordinator), m_view(view), m_questions(std::move(questions)),
-      m_singleMedia(std::make_unique<TSingleMediaState>(*this)),
-      m_clips(std::make_unique<TMediaClipsState>(*this)), m_mode(m_clips.get()),
+      m_singleMedia(std::make_unique<TSingleMediaState>(Services())),
+      m_clips(std::make_unique<TMediaClipsState>(Services())), m_mode(m_clips.get()),
       m_windSpeed(kInitialWindSpeed) {}
 
 // The view may be gone by now; nothing here touches it.
@@ -79,7 +80,7 @@ TSituationSet* TMediaController::GetSituationSet() {
 }
 
 void TMediaController::SetWindSpeed(double step) {
-    if (step == m_windSpeed || step * 86400 <= kSmallestRefusedStep) {
+    if (step == m_windSpeed || step * kivdatetime::kSecondsPerDay <= kSmallestRefusedStep) {
         return;
     }
     m_windSpeed = step;

@@ -13,7 +13,9 @@ class TMediaClipsState;
 class TMediaControllerState;
 class TSingleMediaState;
 
-class TMediaController final : public IMediaController, public IQueryResultController {
+class TMediaController final : public IMediaController,
+                               public IQueryResultController,
+                               private IMediaControllerServices {
 public:
     // Creates a controller over view and registers it with the view, which keeps it alive.
     // The coordinator (may be none) is remembered, not owned. Missing videos are located by
@@ -72,13 +74,7 @@ public:
     void Refresh() override;
     void QueryModelChanged(IQueryModel& queryModel) override;
 
-    // For the modes and their sub-states.
-    IMediaView& View() const { return *m_view; }
-    IUserQuestions* Questions() const { return m_questions.get(); }
     IQueryResultCoordinator* Coordinator() const { return m_coordinator; }
-    void NotifyClipChanged(int index);
-    void NotifyTimeChanged(double position, double length);
-    void NotifyWindSpeedChanged();
 
     // Runs what a tick of the mode's 100 ms timer runs, if that timer is on; answers whether
     // it was. Lets tests step time instead of waiting for it.
@@ -88,6 +84,15 @@ public:
     bool SingleMediaTimerActive() const;
 
 private:
+    // For the modes and their sub-states.
+    IMediaView& View() override { return *m_view; }
+    IUserQuestions* Questions() override { return m_questions.get(); }
+    void NotifyClipChanged(int index) override;
+    void NotifyTimeChanged(double position, double length) override;
+    void NotifyWindSpeedChanged();
+    // The modes see only these services of their controller.
+    IMediaControllerServices& Services() { return *this; }
+
     TMediaController(IQueryResultCoordinator* coordinator, IMediaView* view,
                      std::shared_ptr<IUserQuestions> questions);
 

@@ -1,30 +1,12 @@
 #include "MediaControllerState.h"
 
-#include "MediaController.h"
-
-#include <KivDateTime.h>
-
-#include <cmath>
-
 namespace {
 
 constexpr int kTimerInterval = 100;
 
 } // namespace
 
-namespace mediatime {
-
-std::int64_t ToMs(double days) {
-    return std::llround(days * kivdatetime::kMsPerDay);
-}
-
-double FromMs(std::int64_t ms) {
-    return kivdatetime::FromMs(ms);
-}
-
-} // namespace mediatime
-
-TMediaControllerState::TMediaControllerState(TMediaController& controller)
+TMediaControllerState::TMediaControllerState(IMediaControllerServices& controller)
     : m_controller(&controller) {
     m_timer.setInterval(kTimerInterval);
     QObject::connect(&m_timer, &QTimer::timeout, [this] { Tick(); });

@@ -9,15 +9,13 @@
 #include <cstdint>
 #include <memory>
 
-class TMediaController;
-
 class TMediaControllerState : public TMediaControllerAdapter {
 public:
     static constexpr int kStopped = 0;
     static constexpr int kPlaying = 1;
     static constexpr int kPaused = 2;
 
-    explicit TMediaControllerState(TMediaController& controller);
+    explicit TMediaControllerState(IMediaControllerServices& controller);
     ~TMediaControllerState() override;
 
     // Makes sub-state k current; nothing else happens.
@@ -26,7 +24,7 @@ public:
     // so that an operation can tell whether another one ran inside it.
     std::uint64_t StateSerial() const { return m_stateSerial; }
     void AdvanceStateSerial() { ++m_stateSerial; }
-    TMediaController& Controller() const { return *m_controller; }
+    IMediaControllerServices& Controller() const { return *m_controller; }
     IMediaView& View() const;
     QTimer& Timer() { return m_timer; }
     // The timer's tick: always handled by the playing sub-state.
@@ -59,7 +57,7 @@ protected:
     TMediaControllerAdapter& Current() const { return *m_current; }
 
 private:
-    TMediaController* m_controller;
+    IMediaControllerServices* m_controller;
     std::unique_ptr<TMediaControllerAdapter> m_stopped;
     std::unique_ptr<TMediaControllerAdapter> m_playing;
     std::unique_ptr<TMediaControllerAdapter> m_paused;
@@ -67,12 +65,3 @@ private:
     std::uint64_t m_stateSerial = 0;
     QTimer m_timer;
 };
-
-namespace mediatime {
-
-// Time values in whole milliseconds, the unit in which clip times are compared.
-std::int64_t ToMs(double days);
-double FromMs(std::int64_t ms);
-constexpr double kSecond = 1.0 / 86400;
-
-} // namespace mediatime

@@ -6,11 +6,7 @@
 
 #include <stdexcept>
 
-namespace {
-
-constexpr double kSecondsPerDay = 86400.0;
-
-} // namespace
+using kivdatetime::kSecondsPerDay;
 
 TMediaDisplay::TMediaDisplay(QWidget* parent) : TActiveMovie(parent) {}
 

@@ -1,8 +1,8 @@
 #include "SingleMediaState.h"
 
-#include "MediaController.h"
+#include <KivDateTime.h>
 
-TSingleMediaState::TSingleMediaState(TMediaController& controller)
+TSingleMediaState::TSingleMediaState(IMediaControllerServices& controller)
     : TMediaControllerState(controller) {
     auto playing = std::make_unique<TSingleMediaPlayingState>(*this);
     m_playing = playing.get();
@@ -52,8 +52,8 @@ void TSingleMediaStateState::SetPositionAndNotify(double position) {
 void TSingleMediaStateState::Wind(double step) {
     // No clamping to the ends: a step that would leave the media does nothing.
     const double target = View().GetPosition() + step;
-    const std::int64_t targetMs = mediatime::ToMs(target);
-    if ((step > 0 && targetMs < mediatime::ToMs(View().GetDuration())) ||
+    const std::int64_t targetMs = kivdatetime::TotalMs(target);
+    if ((step > 0 && targetMs < kivdatetime::TotalMs(View().GetDuration())) ||
         (step < 0 && targetMs > 0)) {
         View().SetPosition(target);
         m_mode->Controller().NotifyTimeChanged(View().GetPosition(), View().GetDuration());

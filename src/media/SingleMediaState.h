@@ -7,7 +7,7 @@ class TSingleMediaPlayingState;
 
 class TSingleMediaState final : public TMediaControllerState {
 public:
-    explicit TSingleMediaState(TMediaController& controller);
+    explicit TSingleMediaState(IMediaControllerServices& controller);
 
     int GetMode() override { return 0; }
     // Stores the name and stops this mode's sub-state; the view is not touched.

@@ -1,5 +1,7 @@
 #include "MediaFiles.h"
 
+#include <Agents.h>
+
 #include <QFileInfo>
 
 QString FileNamePart(const QString& path) {
@@ -12,4 +14,16 @@ QString FileNamePart(const QString& path) {
 
 bool FileExists(const QString& path) {
     return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+std::optional<QString> AskUntilFileExists(IUserQuestions* questions, QString path,
+                                          const std::function<QString(const QString&)>& question) {
+    while (!FileExists(path)) {
+        if (!questions || questions->Ask(TQuestionKind::Confirmation, question(path),
+                                         TQuestionButtons::YesNo) != TQuestionAnswer::Yes) {
+            return std::nullopt;
+        }
+        path = questions->OpenFileDialog(QString(), QString(), QString(), path);
+    }
+    return path;
 }

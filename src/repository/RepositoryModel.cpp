@@ -219,26 +219,25 @@ bool TRepositoryModel::LocateMediaFile(QString& path) {
     if (FileExists(path)) {
         return true;
     }
-    for (;;) {
-        const QString text =
-            QStringLiteral("The Media Index indexes the media file ") + Quoted(path) +
-            QStringLiteral(" ") +
-            QStringLiteral("that could not be found. Would You like to "
-                           "specify a new location? If you do not ") +
-            QStringLiteral("specify a location, the media file will not be available from this "
-                           "media index.") +
-            QStringLiteral("\n\r\n\r") +
-            QStringLiteral("To ensure that media files are always available, please move them ") +
-            QStringLiteral("to the media folder (") + MediaFolder() + QStringLiteral(")");
-        if (m_questions->Ask(TQuestionKind::Confirmation, text, TQuestionButtons::YesNo) !=
-            TQuestionAnswer::Yes) {
-            return false;
-        }
-        path = m_questions->OpenFileDialog(QString(), QString(), QString(), path);
-        if (FileExists(path)) {
-            return true;
-        }
+    const std::optional<QString> located =
+        AskUntilFileExists(m_questions.get(), path, [this](const QString& candidate) {
+            return QStringLiteral("The Media Index indexes the media file ") + Quoted(candidate) +
+                   QStringLiteral(" ") +
+                   QStringLiteral("that could not be found. Would You like to "
+                                  "specify a new location? If you do not ") +
+                   QStringLiteral(
+                       "specify a location, the media file will not be available from this "
+                       "media index.") +
+                   QStringLiteral("\n\r\n\r") +
+                   QStringLiteral(
+                       "To ensure that media files are always available, please move them ") +
+                   QStringLiteral("to the media folder (") + MediaFolder() + QStringLiteral(")");
+        });
+    if (!located) {
+        return false;
     }
+    path = *located;
+    return true;
 }
 
 QString TRepositoryModel::MediaFolder() const {

@@ -6,7 +6,6 @@
 #include "Team.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -60,9 +59,7 @@ const TSituationTable::TMatchTexts& TSituationTable::MatchTexts(const TMatch* ma
         const std::string date = m_format.FormatDate(dateTime);
         texts.date = m_texts.Intern(date);
         texts.name = m_texts.Intern(match->Name());
-        texts.day = static_cast<std::int32_t>(
-            std::floor(static_cast<double>(std::llround(dateTime * kivdatetime::kMsPerDay)) /
-                       kivdatetime::kMsPerDay));
+        texts.day = static_cast<std::int32_t>(kivdatetime::DayNumber(dateTime));
         texts.medium = m_texts.Intern(date + "  " + match->Name() + "  " + home + "-" + guest +
                                       "  " + match->Result());
         texts.home = m_texts.Intern(home);

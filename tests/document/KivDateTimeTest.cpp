@@ -61,6 +61,26 @@ TEST(KivDateTime, TimeOfDayIsInWholeMilliseconds) {
     EXPECT_EQ(kivdatetime::TimeOfDayMs(38934.0 + 86399.9999 / 86400.0), 0);
 }
 
+TEST(KivDateTime, DayAndTimeOfDaySplitInWholeMillisecondsAlsoBeforeDayZero) {
+    struct TCase {
+        double value;
+        std::int64_t day;
+        std::int64_t timeOfDayMs;
+    };
+    for (const TCase& c :
+         {TCase{0.0, 0, 0}, TCase{38934.5, 38934, 43'200'000},
+          // 18:00 on 29 December 1899 belongs to day -1, not day 0.
+          TCase{-0.25, -1, 64'800'000}, TCase{-1.0, -1, 0}, TCase{-1.5, -2, 43'200'000},
+          // Half a millisecond before midnight rounds into the next day.
+          TCase{1.0 - 0.0004 / 86400, 1, 0}}) {
+        EXPECT_EQ(kivdatetime::DayNumber(c.value), c.day) << c.value;
+        EXPECT_EQ(kivdatetime::TimeOfDayMs(c.value), c.timeOfDayMs) << c.value;
+        EXPECT_EQ(kivdatetime::TotalMs(c.value), c.day * kivdatetime::kMsPerDay + c.timeOfDayMs)
+            << c.value;
+    }
+    EXPECT_DOUBLE_EQ(3.2 * kivdatetime::kSecond * kivdatetime::kSecondsPerDay, 3.2);
+}
+
 TEST(KivDateTime, AttributeErrorNamesAttributeAndElement) {
     TMatchStatFile document;
     TMatch* match = document.Matches().Add();

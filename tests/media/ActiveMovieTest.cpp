@@ -1,6 +1,8 @@
 #include "ActiveMovie.h"
 
+#include "MediaBackend.h"
 #include "MediaTestSupport.h"
+#include "ScriptedUserQuestions.h"
 #include "VideoSurface.h"
 
 #include <QDir>
@@ -9,11 +11,16 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QRegularExpression>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <stdexcept>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using mediatest::FrameNumber;
 using mediatest::VideoPath;
@@ -290,6 +297,36 @@ INSTANTIATE_TEST_SUITE_P(
                                }}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A player that never reports on a file, like GStreamer on some cut files when its error is
+// lost: a pipe whose writer sends nothing keeps it opening for ever.
+TEST_F(ActiveMovieTest, AFileThatNeverOpensFailsWithAnErrorAtTheDeadline) {
+    TTempDir dir;
+    const std::string path = dir.File("silent.mp4");
+    ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+    const int writer = open(path.c_str(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(writer, 0);
+    m_movie.SetOpenTimeout(400);
+    m_movie.SetFileName(QString::fromStdString(path));
+    m_movie.Open();
+    ASSERT_TRUE(WaitUntil([&] { return !m_errors.empty(); }));
+    EXPECT_NE(m_errors[0].first, 0);
+    EXPECT_EQ(m_errors[0].second, "the player did not finish opening the file within 0.4 s");
+    EXPECT_EQ(m_movie.OpenState(), TActiveMovie::kClosed);
+    EXPECT_EQ(m_movie.PlayState(), TActiveMovie::kStopped);
+    m_movie.Play();
+    EXPECT_FALSE(m_movie.Pause());
+    QImage image;
+    EXPECT_FALSE(m_movie.CaptureFrame(image));
+    m_movie.TimerTick();
+    ASSERT_FALSE(m_openChanges.empty());
+    EXPECT_EQ(m_openChanges.back().second, TActiveMovie::kClosed);
+    ::close(writer); // the given-up player reads its end and can go
+
+    m_movie.SetOpenTimeout(10000);
+    OpenVideo();
+    EXPECT_EQ(m_errors.size(), 1u);
+}
+
 TEST_F(ActiveMovieTest, TruncatedVideoPlaysWhatItHasToTheEnd) {
     TTempDir dir;
     const std::string bytes = testsupport::ReadFile(VideoPath().toStdString());
@@ -305,24 +342,40 @@ TEST_F(ActiveMovieTest, TruncatedVideoPlaysWhatItHasToTheEnd) {
     m_movie.TimerTick();
 }
 
-TEST_F(ActiveMovieTest, ConflictingControlAndSizeSettingsAreRefused) {
-    QString message;
+TEST_F(ActiveMovieTest, ConflictingControlAndSizeSettingsAreRefusedWithANotice) {
+    auto questions = std::make_shared<TScriptedUserQuestions>();
+    m_movie.SetQuestions(questions);
+    questions->Answer(TQuestionAnswer::Ok);
+    questions->Answer(TQuestionAnswer::Ok);
     m_movie.SetDisplaySize(TDisplaySize::mpCustomSize);
-    mediatest::AnswerNextMessageBox(&message);
     m_movie.SetShowControls(true);
-    EXPECT_EQ(message, "this setting is not allowed when DisplaySize = mpCustomSize. Set "
-                       "DisplaySize to another value first.");
     EXPECT_FALSE(m_movie.ShowControls());
 
     m_movie.SetDisplaySize(TDisplaySize::mpFitToSize);
     m_movie.SetShowControls(true);
     EXPECT_TRUE(m_movie.ShowControls());
-    message.clear();
-    mediatest::AnswerNextMessageBox(&message);
     m_movie.SetDisplaySize(TDisplaySize::mpCustomSize);
-    EXPECT_EQ(message, "this setting is not allowed when ShowControls is enabled. Disable "
-                       "ShowControls first.");
     EXPECT_EQ(m_movie.DisplaySize(), TDisplaySize::mpFitToSize);
+
+    ASSERT_EQ(questions->Prompts().size(), 2u);
+    for (const TUserPrompt& prompt : questions->Prompts()) {
+        EXPECT_EQ(prompt.kind, TQuestionKind::Warning);
+        EXPECT_EQ(prompt.buttons, TQuestionButtons::Ok);
+    }
+    EXPECT_EQ(questions->QuestionTexts(),
+              (std::vector<QString>{
+                  "this setting is not allowed when DisplaySize = mpCustomSize. Set DisplaySize "
+                  "to another value first.",
+                  "this setting is not allowed when ShowControls is enabled. Disable "
+                  "ShowControls first."}));
+
+    // Without questions the setting is refused all the same, and nothing is shown.
+    m_movie.SetQuestions(nullptr);
+    m_movie.SetShowControls(false);
+    m_movie.SetDisplaySize(TDisplaySize::mpCustomSize);
+    m_movie.SetShowControls(true);
+    EXPECT_FALSE(m_movie.ShowControls());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 TEST_F(ActiveMovieTest, CustomSizeLaysTheVideoOutAndIgnoresZoomBelowOne) {
@@ -390,14 +443,26 @@ TEST_F(ActiveMovieTest, VolumeInHundredthsOfADecibel) {
     EXPECT_TRUE(m_movie.Mute());
 }
 
-TEST(ActiveMovieStartup, MissingBackendIsNamedWithThePackagesToInstall) {
-    EXPECT_EQ(TActiveMovie::MissingPlayerMessage(), QString());
+TEST(ActiveMovieStartup, MissingBackendIsNamedWithThePackagesToInstallAndEndsNothing) {
+    const TMediaBackendCheck present = CheckMediaBackend();
+    EXPECT_TRUE(present.usable);
+    EXPECT_EQ(present.message, QString());
+
     const QByteArray saved = qgetenv("QT_MEDIA_BACKEND");
     qputenv("QT_MEDIA_BACKEND", "nosuchbackend");
-    const QString message = TActiveMovie::MissingPlayerMessage();
+    const TMediaBackendCheck missing = CheckMediaBackend();
+    // The component says so with an error, instead of a message box and the end of the program.
+    std::string thrown;
+    try {
+        TActiveMovie movie;
+    } catch (const std::runtime_error& error) {
+        thrown = error.what();
+    }
     qputenv("QT_MEDIA_BACKEND", saved);
-    EXPECT_TRUE(message.contains("gstreamer1.0-plugins-good"));
-    EXPECT_TRUE(message.contains("libqt6multimedia6"));
+    EXPECT_FALSE(missing.usable);
+    EXPECT_TRUE(missing.message.contains("gstreamer1.0-plugins-good"));
+    EXPECT_TRUE(missing.message.contains("libqt6multimedia6"));
+    EXPECT_EQ(thrown, missing.message.toStdString());
 }
 
 } // namespace

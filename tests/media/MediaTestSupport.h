@@ -7,10 +7,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
-#include <QMessageBox>
 #include <QString>
-#include <QTimer>
-#include <QWidget>
 
 #include <functional>
 
@@ -50,16 +47,6 @@ inline int FrameNumber(const QImage& image) {
         }
     }
     return number;
-}
-
-// Closes the next modal message box and tells its text.
-inline void AnswerNextMessageBox(QString* text) {
-    QTimer::singleShot(0, [text] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            *text = box->text();
-            box->close();
-        }
-    });
 }
 
 } // namespace mediatest

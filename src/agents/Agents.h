@@ -246,6 +246,18 @@ public:
                                    const QString& defaultExtension, const QString& fileName) = 0;
     virtual QString SaveFileDialog(const QString& title, const QString& filter,
                                    const QString& defaultExtension, const QString& fileName) = 0;
+    // Offers folders only; answers the chosen folder's full path, or the empty text when
+    // cancelled. An empty start folder preselects none.
+    virtual QString FolderDialog(const QString& title, const QString& startFolder) = 0;
+};
+
+// The hourglass over commands that work on files. Calls nest: each End restores the cursor
+// that was shown before its Begin.
+class IBusyCursor {
+public:
+    virtual ~IBusyCursor() = default;
+    virtual void Begin() = 0;
+    virtual void End() = 0;
 };
 
 // ---------------------------------------------------------------------------------------------

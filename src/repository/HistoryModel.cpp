@@ -28,12 +28,8 @@ QString THistoryModel::KeyPath(const QString& productName) {
 }
 
 void THistoryModel::Add(const QString& path) {
-    for (qsizetype i = 0; i < m_paths.size(); ++i) {
-        if (m_paths[i].compare(path, Qt::CaseInsensitive) == 0) {
-            m_paths.removeAt(i);
-            break;
-        }
-    }
+    // File names are case-sensitive here: two spellings are two files.
+    m_paths.removeOne(path);
     m_paths.prepend(path);
     // One entry only, so that a longer list written by another program shrinks step by step.
     if (m_paths.size() > m_maxCount) {

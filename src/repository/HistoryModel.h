@@ -13,7 +13,7 @@ public:
     // list.
     THistoryModel(const QString& productName, int maxCount);
 
-    // Moves path to the top (an entry that differs only in letter case goes), drops the last
+    // Moves path to the top (an entry of exactly that spelling goes), drops the last
     // entry if the list is now too long, and stores the list. A failed store throws after the
     // list has changed.
     void Add(const QString& path) override;

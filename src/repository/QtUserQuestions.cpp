@@ -83,6 +83,12 @@ QString TQtUserQuestions::SaveFileDialog(const QString& title, const QString& fi
     return FileDialog(QFileDialog::AcceptSave, title, filter, defaultExtension, fileName);
 }
 
+QString TQtUserQuestions::FolderDialog(const QString& title, const QString& startFolder) {
+    // Application modal, so the other windows stay disabled while it is open.
+    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), title, startFolder,
+                                             QFileDialog::ShowDirsOnly);
+}
+
 QString TQtUserQuestions::NameFilters(const QString& filter) {
     static const QRegularExpression trailingPatterns(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));
     const QStringList parts = filter.split(u'|');

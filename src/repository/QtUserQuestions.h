@@ -1,6 +1,6 @@
 #pragma once
-// Questions as modal message boxes and file dialogs as modal QFileDialogs, over whichever
-// window is active when they are asked.
+// Questions as modal message boxes and file and folder dialogs as modal QFileDialogs, over
+// whichever window is active when they are asked.
 
 #include "Agents.h"
 
@@ -13,6 +13,7 @@ public:
                            const QString& defaultExtension, const QString& fileName) override;
     QString SaveFileDialog(const QString& title, const QString& filter,
                            const QString& defaultExtension, const QString& fileName) override;
+    QString FolderDialog(const QString& title, const QString& startFolder) override;
 
     // "Velmora Match files (*mch)|*.mch" becomes "Velmora Match files (*.mch)": the pattern in
     // the parentheses is the one that filters, so it replaces whatever the description shows.

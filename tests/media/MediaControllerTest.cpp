@@ -175,6 +175,10 @@ public:
         ADD_FAILURE() << "no save dialog expected";
         return {};
     }
+    QString FolderDialog(const QString&, const QString&) override {
+        ADD_FAILURE() << "no folder dialog expected";
+        return {};
+    }
 
     std::deque<TQuestionAnswer> answers;
     std::deque<QString> files;

@@ -64,12 +64,14 @@ TEST_F(HistoryModelTest, AddMovesToTopAndKeepsTen) {
     EXPECT_THROW(model.Get(10), std::out_of_range);
 }
 
-TEST_F(HistoryModelTest, LetterCaseIsIgnoredButTheNewSpellingKept) {
+TEST_F(HistoryModelTest, PathsThatDifferInLetterCaseAreTwoFiles) {
     THistoryModel model("Clipwise", 10);
-    model.Add("c:\\data\\a.vmi");
-    model.Add("c:\\data\\b.vmi");
-    model.Add("C:\\DATA\\A.VMI");
-    EXPECT_EQ(Entries(model), QStringList({"C:\\DATA\\A.VMI", "c:\\data\\b.vmi"}));
+    model.Add("/data/a.vmi");
+    model.Add("/data/b.vmi");
+    model.Add("/DATA/A.VMI");
+    EXPECT_EQ(Entries(model), QStringList({"/DATA/A.VMI", "/data/b.vmi", "/data/a.vmi"}));
+    model.Add("/data/a.vmi");
+    EXPECT_EQ(Entries(model), QStringList({"/data/a.vmi", "/DATA/A.VMI", "/data/b.vmi"}));
 }
 
 TEST_F(HistoryModelTest, PathsWithBlanksAreQuoted) {

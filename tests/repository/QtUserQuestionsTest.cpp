@@ -6,28 +6,16 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace {
 
-// Runs action on the modal window once it is shown.
-void WhenModal(std::function<void(QWidget*)> action) {
-    QTimer::singleShot(0, [action] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal) {
-            WhenModal(action);
-            return;
-        }
-        action(modal);
-    });
-}
+using testsupport::WhenModal;
 
 // The modal window as a T; anything else is a failure, closed so that the test goes on.
 template <class T> T* Expected(QWidget* modal) {
@@ -133,6 +121,35 @@ TEST(QtUserQuestions, FileDialogsAnswerTheChosenFileOrNothing) {
 
     WhenModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
     EXPECT_EQ(TQtUserQuestions().OpenFileDialog("", "", "", folder + "/cup.vmi"), "");
+}
+
+TEST(QtUserQuestions, FolderDialogOffersFoldersFromTheStartFolder) {
+    testsupport::TTempDir dir;
+    const QString folder = QString::fromStdString(dir.Path());
+    QDir(folder).mkpath(QStringLiteral("clips"));
+
+    QString title;
+    QString shownFolder;
+    bool foldersOnly = false;
+    WhenModal([&](QWidget* modal) {
+        auto* dialog = Expected<QFileDialog>(modal);
+        if (!dialog) {
+            return;
+        }
+        title = dialog->windowTitle();
+        shownFolder = dialog->directory().absolutePath();
+        foldersOnly = dialog->fileMode() == QFileDialog::Directory &&
+                      dialog->testOption(QFileDialog::ShowDirsOnly);
+        dialog->selectFile(folder + "/clips");
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    EXPECT_EQ(TQtUserQuestions().FolderDialog("Media Folder", folder), folder + "/clips");
+    EXPECT_EQ(title, "Media Folder");
+    EXPECT_EQ(shownFolder, folder);
+    EXPECT_TRUE(foldersOnly);
+
+    WhenModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+    EXPECT_EQ(TQtUserQuestions().FolderDialog("Media Folder", ""), "");
 }
 
 TEST(QtUserQuestions, NameFiltersFromDescriptionsAndPatterns) {

@@ -23,8 +23,11 @@ std::vector<QString> TScriptedUserQuestions::QuestionTexts() const {
 TScriptedUserQuestions::TReply TScriptedUserQuestions::Next(bool wantFile,
                                                             const TUserPrompt& prompt) {
     m_prompts.push_back(prompt);
-    const std::string what = wantFile ? "file dialog \"" + prompt.title.toStdString() +
-                                            "\" for \"" + prompt.fileName.toStdString() + "\""
+    if (whileAsking) {
+        whileAsking(prompt);
+    }
+    const std::string what = wantFile ? "dialog \"" + prompt.title.toStdString() + "\" for \"" +
+                                            prompt.fileName.toStdString() + "\""
                                       : "question \"" + prompt.text.toStdString() + "\"";
     if (m_script.empty()) {
         throw std::logic_error("Unscripted " + what);
@@ -32,8 +35,8 @@ TScriptedUserQuestions::TReply TScriptedUserQuestions::Next(bool wantFile,
     TReply reply = m_script.front();
     if (reply.isFile != wantFile) {
         throw std::logic_error("The script expected a " +
-                               std::string(reply.isFile ? "file dialog" : "question") +
-                               ", not the " + what);
+                               std::string(reply.isFile ? "dialog" : "question") + ", not the " +
+                               what);
     }
     m_script.pop_front();
     return reply;
@@ -71,4 +74,8 @@ QString TScriptedUserQuestions::SaveFileDialog(const QString& title, const QStri
                                                const QString& defaultExtension,
                                                const QString& fileName) {
     return Dialog(TUserPrompt::TType::SaveDialog, title, filter, defaultExtension, fileName);
+}
+
+QString TScriptedUserQuestions::FolderDialog(const QString& title, const QString& startFolder) {
+    return Dialog(TUserPrompt::TType::FolderDialog, title, QString(), QString(), startFolder);
 }

@@ -7,17 +7,18 @@
 #include <QString>
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
 struct TUserPrompt {
-    enum class TType { Question, OpenDialog, SaveDialog };
+    enum class TType { Question, OpenDialog, SaveDialog, FolderDialog };
     TType type = TType::Question;
     // Questions.
     TQuestionKind kind = TQuestionKind::Confirmation;
     TQuestionButtons buttons = TQuestionButtons::Ok;
     QString text;
-    // Dialogs.
+    // Dialogs; a folder dialog's start folder is its file name.
     QString title;
     QString filter;
     QString defaultExtension;
@@ -28,9 +29,14 @@ class TScriptedUserQuestions final : public IUserQuestions {
 public:
     // The reply to the next question.
     void Answer(TQuestionAnswer answer);
-    // The reply to the next file dialog: the file chosen.
+    // The reply to the next file or folder dialog: the file or folder chosen.
     void ChooseFile(const QString& path);
+    void ChooseFolder(const QString& path) { ChooseFile(path); }
     void CancelDialog() { ChooseFile(QString()); }
+
+    // Runs at every question and dialog before it is answered, as the events that a modal
+    // window's event loop delivers would.
+    std::function<void(const TUserPrompt&)> whileAsking;
 
     const std::vector<TUserPrompt>& Prompts() const { return m_prompts; }
     // The texts of the questions asked, in order.
@@ -44,6 +50,7 @@ public:
                            const QString& defaultExtension, const QString& fileName) override;
     QString SaveFileDialog(const QString& title, const QString& filter,
                            const QString& defaultExtension, const QString& fileName) override;
+    QString FolderDialog(const QString& title, const QString& startFolder) override;
 
 private:
     struct TReply {

@@ -1,5 +1,9 @@
 #include "TestSupport.h"
 
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -52,6 +56,26 @@ TScopedUserSettings::TScopedUserSettings(const std::string& path) {
 
 TScopedUserSettings::~TScopedUserSettings() {
     setenv("CLIPWISE_USER_SETTINGS", m_previous.c_str(), 1);
+}
+
+std::string ErrorMessage(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const std::exception& e) {
+        return e.what();
+    }
+    return "(no error)";
+}
+
+void WhenModal(std::function<void(QWidget*)> action) {
+    QTimer::singleShot(0, [action] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) {
+            WhenModal(action);
+            return;
+        }
+        action(modal);
+    });
 }
 
 } // namespace testsupport

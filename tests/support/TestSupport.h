@@ -3,7 +3,10 @@
 
 #include <QTemporaryDir>
 
+#include <functional>
 #include <string>
+
+class QWidget;
 
 namespace testsupport {
 
@@ -35,5 +38,11 @@ public:
 private:
     std::string m_previous;
 };
+
+// The message of the error that action raises, or "(no error)".
+std::string ErrorMessage(const std::function<void()>& action);
+
+// Runs action on the modal window once one is shown, from the modal window's own event loop.
+void WhenModal(std::function<void(QWidget*)> action);
 
 } // namespace testsupport

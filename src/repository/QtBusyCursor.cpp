@@ -1,0 +1,12 @@
+#include "QtBusyCursor.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+
+void TQtBusyCursor::Begin() {
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+}
+
+void TQtBusyCursor::End() {
+    QGuiApplication::restoreOverrideCursor();
+}

@@ -15,8 +15,8 @@ int TotalOf(const QString& cell) {
     return ok ? total : -1;
 }
 
-// The exchange procedure over the totals of items first .. last: for each i, every later j
-// whose total is larger swaps places with i. Gives the resulting order of the items.
+} // namespace
+
 std::vector<int> ExchangeOrder(std::vector<int> totals) {
     std::vector<int> order(totals.size());
     for (std::size_t i = 0; i < order.size(); ++i) {
@@ -32,8 +32,6 @@ std::vector<int> ExchangeOrder(std::vector<int> totals) {
     }
     return order;
 }
-
-} // namespace
 
 TResultTableGrid::TResultTableGrid(IQueryDefinitionModel& definition) {
     const QString primaryName = definition.GetPrimaryCategory();

@@ -9,6 +9,11 @@
 #include <vector>
 
 class IQueryDefinitionModel;
+
+// The exchange procedure that orders the table and the filter grids by count: for each i,
+// every later j whose total is larger swaps places with i; equal totals are never exchanged.
+// Gives, for each position, the index of the item that ends up there.
+std::vector<int> ExchangeOrder(std::vector<int> totals);
 class IQueryResultModel;
 
 class TResultTableGrid {

@@ -3,6 +3,9 @@
 
 #include <QTemporaryDir>
 
+#include <gtest/gtest.h>
+
+#include <cstdlib>
 #include <functional>
 #include <string>
 
@@ -44,5 +47,18 @@ std::string ErrorMessage(const std::function<void()>& action);
 
 // Runs action on the modal window once one is shown, from the modal window's own event loop.
 void WhenModal(std::function<void(QWidget*)> action);
+// The body of every test program's main: the offscreen platform, settings files in a private
+// temporary folder so that no test touches the user's own settings, and a real application
+// object of type TApp. A program that needs another application class defines its own main.
+template <class TApp> int RunAllTests(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QTemporaryDir settingsDir;
+    setenv("CLIPWISE_USER_SETTINGS", settingsDir.filePath("user.ini").toLocal8Bit().constData(), 0);
+    setenv("CLIPWISE_ADMIN_SETTINGS", settingsDir.filePath("admin.ini").toLocal8Bit().constData(),
+           0);
+    TApp app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
 
 } // namespace testsupport

@@ -1,0 +1,53 @@
+# Checks the sample in the build tree: what it must hold, and that every clip lies inside its
+# match's video, so that no clip of the sample ends in "after the end of the video".
+#   cmake -DCLI=... -DSAMPLE=... -DFFPROBE=... -P CheckSample.cmake
+function(run out)
+    execute_process(COMMAND ${ARGN} OUTPUT_VARIABLE text RESULT_VARIABLE rc)
+    if(NOT rc EQUAL 0)
+        message(FATAL_ERROR "${ARGN} failed (${rc}):\n${text}")
+    endif()
+    set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+
+run(info ${CLI} info ${SAMPLE})
+foreach(fact "Matches\t3" "Situations\t180" "Situation types\t7" "Presentations\t2")
+    string(FIND "${info}" "${fact}" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "The sample lacks \"${fact}\":\n${info}")
+    endif()
+endforeach()
+file(READ ${SAMPLE} document)
+string(FIND "${document}" "<Note><![CDATA[{\\rtf1" at)
+if(at EQUAL -1)
+    message(FATAL_ERROR "The sample has no note in RTF")
+endif()
+
+# The latest end of a clip, as h:mm:ss in whole seconds.
+run(clips ${CLI} clips ${SAMPLE} --format csv)
+string(REGEX MATCHALL "[0-9][0-9]:[0-9][0-9]:[0-9][0-9]" times "${clips}")
+list(SORT times)
+list(GET times -1 latest)
+string(REPLACE ":" ";" parts "${latest}")
+list(GET parts 0 h)
+list(GET parts 1 m)
+list(GET parts 2 s)
+math(EXPR latestSeconds "${h} * 3600 + ${m} * 60 + ${s} + 1")
+
+string(REGEX MATCHALL "VideoFilename=\"[^\"]*\"" videos "${document}")
+foreach(attribute IN LISTS videos)
+    string(REGEX REPLACE "VideoFilename=\"([^\"]*)\"" "\\1" video "${attribute}")
+    run(duration ${FFPROBE} -v error -show_entries format=duration -of csv=p=0 ${video})
+    string(REGEX REPLACE "\\..*" "" duration "${duration}")
+    if(duration LESS latestSeconds)
+        message(FATAL_ERROR "${video} lasts ${duration} s; the last clip ends at ${latest}")
+    endif()
+    # A key frame every second: the seconds 0 to 4 each start with one.
+    run(keys ${FFPROBE} -v error -select_streams v -skip_frame nokey -read_intervals %5
+        -show_entries frame=pts_time -of csv=p=0 ${video})
+    string(REGEX MATCHALL "[0-9]+\\.[0-9]+" keys "${keys}")
+    list(LENGTH keys count)
+    if(count LESS 5)
+        message(FATAL_ERROR "${video} has ${count} key frames in its first 5 seconds")
+    endif()
+endforeach()
+message(STATUS "Sample: ${latest} is the latest clip end; every video covers it")

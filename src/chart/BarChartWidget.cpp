@@ -3,7 +3,9 @@
 #include "BarChart.h"
 
 #include <Q3DBars>
+#include <Q3DCamera>
 #include <Q3DInputHandler>
+#include <Q3DScene>
 #include <Q3DTheme>
 #include <QBar3DSeries>
 #include <QBarDataProxy>
@@ -13,7 +15,9 @@
 #include <QMouseEvent>
 #include <QTimer>
 #include <QVBoxLayout>
+
 #include <QValue3DAxis>
+#include <cmath>
 
 TBarChartWidget::TBarChartWidget(TBarChart& chart, QWidget* parent)
     : QWidget(parent), m_chart(&chart) {
@@ -46,6 +50,7 @@ TBarChartWidget::TBarChartWidget(TBarChart& chart, QWidget* parent)
     if (auto* input = qobject_cast<Q3DInputHandler*>(m_graph->activeInputHandler())) {
         input->setZoomEnabled(false);
     }
+    m_graph->scene()->activeCamera()->setCameraPosition(-25, 20, 100);
     m_graph->columnAxis()->setLabelAutoRotation(90);
     m_graph->rowAxis()->setLabelAutoRotation(30);
     m_graph->valueAxis()->setLabelFormat(QStringLiteral("%d"));
@@ -96,7 +101,14 @@ void TBarChartWidget::Redraw() {
     }
     m_graph->clearSelection();
     m_series->dataProxy()->resetArray(rows, m_rowLabels, m_columnLabels);
-    m_graph->valueAxis()->setRange(0, static_cast<float>(std::max(1.0, maximum * 1.15)));
+    // Whole numbers on the value axis, with room above the highest bar for its mark.
+    int top = static_cast<int>(std::ceil(std::max(1.0, maximum * 1.15)));
+    if (top > 10) {
+        top = (top + 4) / 5 * 5;
+    }
+    m_graph->valueAxis()->setSegmentCount(top > 10 ? 5 : top);
+    m_graph->valueAxis()->setSubSegmentCount(1);
+    m_graph->valueAxis()->setRange(0, static_cast<float>(top));
 
     for (QCustom3DItem* item : m_graph->customItems()) {
         m_graph->releaseCustomItem(item);
@@ -110,15 +122,18 @@ void TBarChartWidget::Redraw() {
     if (bars > kMaxValueMarks) {
         return; // the selected bar's item label shows its value
     }
-    const QFont font = m_graph->activeTheme()->font();
+    QFont font = m_graph->activeTheme()->font();
+    font.setBold(true);
+    const float lift = static_cast<float>(std::max(1.0, maximum) * 0.06);
     for (int s = 0; s < m_chart->SeriesCount(); ++s) {
         TBarSeries& series = m_chart->Series(s);
         for (int b = 0; b < series.BarCount(); ++b) {
             const float column = static_cast<float>(m_columnLabels.indexOf(series.Label(b)));
-            auto* mark = new QCustom3DLabel(
-                QString::number(series.Value(b)), font,
-                QVector3D(column, static_cast<float>(series.Value(b)), static_cast<float>(s)),
-                QVector3D(1, 1, 1), QQuaternion());
+            auto* mark =
+                new QCustom3DLabel(QString::number(series.Value(b)), font,
+                                   QVector3D(column, static_cast<float>(series.Value(b)) + lift,
+                                             static_cast<float>(s)),
+                                   QVector3D(1, 1, 1), QQuaternion());
             mark->setFacingCamera(true);
             mark->setBorderEnabled(false);
             m_graph->addCustomItem(mark);

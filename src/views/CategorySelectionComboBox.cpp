@@ -1,5 +1,7 @@
 #include "CategorySelectionComboBox.h"
 
+#include "Observing.h"
+
 #include <QLineEdit>
 #include <QSignalBlocker>
 
@@ -19,20 +21,12 @@ TCategorySelectionComboBox::TCategorySelectionComboBox(QWidget* parent) : QCombo
 }
 
 TCategorySelectionComboBox::~TCategorySelectionComboBox() {
-    if (m_definition) {
-        m_definition->RemoveObserver(this);
-    }
+    StopObserving(m_definition, this);
 }
 
 void TCategorySelectionComboBox::SetDefinitionModel(
     std::shared_ptr<IQueryDefinitionModel> definition) {
-    if (m_definition) {
-        m_definition->RemoveObserver(this);
-    }
-    m_definition = std::move(definition);
-    if (m_definition) {
-        m_definition->AddObserver(this);
-    }
+    Observe(m_definition, std::move(definition), this);
 }
 
 void TCategorySelectionComboBox::DefinitionRebuilt(IQueryDefinitionModel& definition) {

@@ -17,34 +17,16 @@
 TIncrementalQueryView::TIncrementalQueryView(QWidget* parent)
     : QTableView(parent), m_cells(new TStringGridModel(this)) {
     m_cells->accessibleText = [this](int column, int row) { return AccessibleText(column, row); };
-    setModel(m_cells);
-    setItemDelegate(new TGridCellDelegate(
-        [this](QPainter& painter, const QStyleOptionViewItem& option, int column, int row) {
-            PaintCell(painter, option, column, row);
-        },
-        this));
-    // Selection is the definition's; the view's own selection only mirrors it for
-    // assistive technology.
-    setSelectionMode(QAbstractItemView::NoSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setShowGrid(true);
-    verticalHeader()->hide();
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(std::max(16, fontMetrics().height() + 4));
+    PrepareStringGrid(*this, *m_cells, kDefaultColumnWidth,
+                      [this](QPainter& painter, const QStyleOptionViewItem& option, int column,
+                             int row) { PaintCell(painter, option, column, row); });
     horizontalHeader()->setSectionsClickable(false);
-    horizontalHeader()->setHighlightSections(false);
-    horizontalHeader()->setDefaultSectionSize(kDefaultColumnWidth);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 TIncrementalQueryView::~TIncrementalQueryView() {
-    if (m_definition) {
-        m_definition->RemoveObserver(this);
-    }
-    if (m_result) {
-        m_result->RemoveObserver(this);
-    }
+    StopObserving(m_definition, this);
+    StopObserving(m_result, static_cast<IQueryResultObserver*>(this));
 }
 
 int TIncrementalQueryView::ColumnCount() const {
@@ -67,23 +49,11 @@ int TIncrementalQueryView::Count(int column, int row) const {
 }
 
 void TIncrementalQueryView::SetDefinitionModel(std::shared_ptr<IQueryDefinitionModel> definition) {
-    if (m_definition) {
-        m_definition->RemoveObserver(this);
-    }
-    m_definition = std::move(definition);
-    if (m_definition) {
-        m_definition->AddObserver(this);
-    }
+    Observe(m_definition, std::move(definition), this);
 }
 
 void TIncrementalQueryView::SetResultModel(std::shared_ptr<IQueryResultModel> model) {
-    if (m_result) {
-        m_result->RemoveObserver(this);
-    }
-    m_result = std::move(model);
-    if (m_result) {
-        m_result->AddObserver(this);
-    }
+    Observe(m_result, std::move(model), static_cast<IQueryResultObserver*>(this));
     viewport()->update();
 }
 

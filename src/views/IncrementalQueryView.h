@@ -5,6 +5,7 @@
 // order. Selected values are highlighted; values that would leave no situation are red.
 
 #include "Agents.h"
+#include "Observing.h"
 
 #include <QStringList>
 #include <QTableView>
@@ -19,7 +20,7 @@ class TIncrementalQueryView final : public QTableView,
                                     public IQueryDefinitionView,
                                     public IQueryDefinitionObserver,
                                     public IQueryResultView,
-                                    public IQueryResultObserver {
+                                    public TResultChangeObserver {
     Q_OBJECT
 public:
     static constexpr int kCountBoxWidth = 24;
@@ -59,13 +60,7 @@ public:
     void QueryModelChanged(IQueryModel&) override {}
     void SetMediaController(std::shared_ptr<IMediaController>) override {}
     // IQueryResultObserver
-    void ClipInserted(TSituation*, int) override {}
-    void ClipDeleted(TSituation*, int) override {}
-    void ClipUpdated(TSituation*, int) override {}
     void ResultChanged(IQueryResultModel& model) override;
-    void SortChanged(IQueryResultModel&) override {}
-    void ClipMovedDown(int) override {}
-    void ClipMovedUp(int) override {}
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -120,6 +120,8 @@ QWidget* TQueryFrame::BuildClipsPage() {
     Name(m_mediaDisplay, QStringLiteral("MediaDisplay"), tr("Video display"));
     videoLayout->addWidget(m_mediaDisplay);
     m_mediaDisplay->OnOpenComplete = [this] { MediaDisplayOpenComplete(); };
+    // The pane fits the picture to its panel through the zoom, which needs the custom size.
+    m_mediaDisplay->SetDisplaySize(TDisplaySize::mpCustomSize);
 
     auto* notePanel = new QFrame(m_videoTopPanel);
     Name(notePanel, QStringLiteral("Panel4"), tr("Note"));
@@ -131,6 +133,7 @@ QWidget* TQueryFrame::BuildClipsPage() {
     QHeaderView* noteHeader = HeaderStrip({tr("Note")}, 100, notePanel);
     Name(noteHeader, QStringLiteral("HeaderControl1"), tr("Note"));
     noteHeader->setStretchLastSection(true);
+    noteHeader->setFixedHeight(noteHeader->sizeHint().height());
     noteLayout->addWidget(noteHeader);
     m_note = new QTextEdit(notePanel);
     Name(m_note, QStringLiteral("Note"), tr("Note"));
@@ -196,7 +199,9 @@ QWidget* TQueryFrame::BuildSelectorPanel(const QString& name, int height, const 
     Name(panel, name);
     QHeaderView* strip = HeaderStrip({first, second}, 200, panel);
     Name(strip, stripName, first + " / " + second);
-    strip->setEnabled(false);
+    // Only labels: it takes no clicks, but reads as clearly as the rest.
+    strip->setAttribute(Qt::WA_TransparentForMouseEvents);
+    strip->setFocusPolicy(Qt::NoFocus);
     const int stripHeight = strip->sizeHint().height();
     strip->setGeometry(0, 0, 400, stripHeight);
     primary = new TCategorySelectionComboBox(panel);

@@ -18,19 +18,11 @@ TQueryResultGraphView::TQueryResultGraphView(QWidget* parent)
 }
 
 TQueryResultGraphView::~TQueryResultGraphView() {
-    if (m_result) {
-        m_result->RemoveObserver(this);
-    }
+    StopObserving(m_result, static_cast<IQueryResultObserver*>(this));
 }
 
 void TQueryResultGraphView::SetResultModel(std::shared_ptr<IQueryResultModel> model) {
-    if (m_result) {
-        m_result->RemoveObserver(this);
-    }
-    m_result = std::move(model);
-    if (m_result) {
-        m_result->AddObserver(this);
-    }
+    Observe(m_result, std::move(model), static_cast<IQueryResultObserver*>(this));
 }
 
 void TQueryResultGraphView::ResultChanged(IQueryResultModel& model) {

@@ -4,6 +4,7 @@
 
 #include "Agents.h"
 #include "BarChart.h"
+#include "Observing.h"
 
 #include <QWidget>
 
@@ -14,7 +15,7 @@ class TBarChartWidget;
 class TQueryResultGraphView final : public QWidget,
                                     public IQueryDefinitionView,
                                     public IQueryResultView,
-                                    public IQueryResultObserver {
+                                    public TResultChangeObserver {
     Q_OBJECT
 public:
     explicit TQueryResultGraphView(QWidget* parent = nullptr);
@@ -36,13 +37,7 @@ public:
     void QueryModelChanged(IQueryModel&) override {}
     void SetMediaController(std::shared_ptr<IMediaController>) override {}
     // IQueryResultObserver
-    void ClipInserted(TSituation*, int) override {}
-    void ClipDeleted(TSituation*, int) override {}
-    void ClipUpdated(TSituation*, int) override {}
     void ResultChanged(IQueryResultModel& model) override;
-    void SortChanged(IQueryResultModel&) override {}
-    void ClipMovedDown(int) override {}
-    void ClipMovedUp(int) override {}
 
 private:
     void Rebuild(IQueryResultModel& model);

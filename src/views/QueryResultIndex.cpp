@@ -1,6 +1,7 @@
 #include "QueryResultIndex.h"
 
 #include "ClipListModel.h"
+#include "Observing.h"
 #include "UntStatistics.h"
 
 #include "Situation.h"
@@ -36,9 +37,7 @@ TQueryResultIndex::TQueryResultIndex(QWidget* parent)
 }
 
 TQueryResultIndex::~TQueryResultIndex() {
-    if (m_result) {
-        m_result->RemoveObserver(this);
-    }
+    StopObserving(m_result, static_cast<IQueryResultObserver*>(this));
     if (m_mediaController) {
         m_mediaController->RemoveListener(this);
     }
@@ -94,13 +93,7 @@ TSituation* TQueryResultIndex::Situation(int row) const {
 }
 
 void TQueryResultIndex::SetResultModel(std::shared_ptr<IQueryResultModel> model) {
-    if (m_result) {
-        m_result->RemoveObserver(this);
-    }
-    m_result = std::move(model);
-    if (m_result) {
-        m_result->AddObserver(this);
-    }
+    Observe(m_result, std::move(model), static_cast<IQueryResultObserver*>(this));
 }
 
 void TQueryResultIndex::QueryModelChanged(IQueryModel&) {

@@ -10,33 +10,18 @@
 
 TQueryResultTable::TQueryResultTable(QWidget* parent)
     : QTableView(parent), m_cells(new TStringGridModel(this)) {
-    setModel(m_cells);
-    setItemDelegate(new TGridCellDelegate(
-        [this](QPainter& painter, const QStyleOptionViewItem& option, int column, int row) {
-            PaintCell(painter, option, column, row);
-        },
-        this));
-    setSelectionMode(QAbstractItemView::NoSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    verticalHeader()->hide();
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(std::max(16, fontMetrics().height() + 4));
+    PrepareStringGrid(*this, *m_cells, kDefaultColumnWidth,
+                      [this](QPainter& painter, const QStyleOptionViewItem& option, int column,
+                             int row) { PaintCell(painter, option, column, row); });
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    horizontalHeader()->setDefaultSectionSize(kDefaultColumnWidth);
     horizontalHeader()->setMinimumSectionSize(kDefaultColumnWidth);
-    horizontalHeader()->setHighlightSections(false);
-    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     // A release over a header cell follows the table's click rule too.
     horizontalHeader()->viewport()->installEventFilter(this);
 }
 
 TQueryResultTable::~TQueryResultTable() {
-    if (m_definition) {
-        m_definition->RemoveObserver(this);
-    }
-    if (m_result) {
-        m_result->RemoveObserver(this);
-    }
+    StopObserving(m_definition, this);
+    StopObserving(m_result, static_cast<IQueryResultObserver*>(this));
 }
 
 int TQueryResultTable::ColumnCount() const {
@@ -52,23 +37,11 @@ QString TQueryResultTable::Cell(int column, int row) const {
 }
 
 void TQueryResultTable::SetResultModel(std::shared_ptr<IQueryResultModel> model) {
-    if (m_result) {
-        m_result->RemoveObserver(this);
-    }
-    m_result = std::move(model);
-    if (m_result) {
-        m_result->AddObserver(this);
-    }
+    Observe(m_result, std::move(model), static_cast<IQueryResultObserver*>(this));
 }
 
 void TQueryResultTable::SetDefinitionModel(std::shared_ptr<IQueryDefinitionModel> definition) {
-    if (m_definition) {
-        m_definition->RemoveObserver(this);
-    }
-    m_definition = std::move(definition);
-    if (m_definition) {
-        m_definition->AddObserver(this);
-    }
+    Observe(m_definition, std::move(definition), this);
 }
 
 void TQueryResultTable::DefinitionRebuilt(IQueryDefinitionModel& definition) {

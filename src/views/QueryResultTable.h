@@ -4,6 +4,7 @@
 // a row or column value toggles it in the definition.
 
 #include "Agents.h"
+#include "Observing.h"
 
 #include <QTableView>
 
@@ -16,7 +17,7 @@ class TQueryResultTable final : public QTableView,
                                 public IQueryResultView,
                                 public IQueryDefinitionView,
                                 public IQueryDefinitionObserver,
-                                public IQueryResultObserver {
+                                public TResultChangeObserver {
     Q_OBJECT
 public:
     static constexpr int kDefaultColumnWidth = 30;
@@ -46,13 +47,7 @@ public:
     void SelectionChanged(IQueryDefinitionModel&) override { viewport()->update(); }
     void CategoriesChanged(IQueryDefinitionModel& definition) override;
     // IQueryResultObserver
-    void ClipInserted(TSituation*, int) override {}
-    void ClipDeleted(TSituation*, int) override {}
-    void ClipUpdated(TSituation*, int) override {}
     void ResultChanged(IQueryResultModel& model) override;
-    void SortChanged(IQueryResultModel&) override {}
-    void ClipMovedDown(int) override {}
-    void ClipMovedUp(int) override {}
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;

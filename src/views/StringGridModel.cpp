@@ -1,6 +1,8 @@
 #include "StringGridModel.h"
 
+#include <QHeaderView>
 #include <QPainter>
+#include <QTableView>
 
 namespace {
 const QString kEmpty;
@@ -69,6 +71,22 @@ QVariant TStringGridModel::headerData(int section, Qt::Orientation orientation, 
         return section + 1;
     }
     return {};
+}
+
+void PrepareStringGrid(
+    QTableView& view, TStringGridModel& cells, int columnWidth,
+    std::function<void(QPainter&, const QStyleOptionViewItem&, int, int)> painter) {
+    view.setModel(&cells);
+    view.setItemDelegate(new TGridCellDelegate(std::move(painter), &view));
+    view.setSelectionMode(QAbstractItemView::NoSelection);
+    view.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view.verticalHeader()->hide();
+    view.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // 16 pixels, or what the font needs so that no text is cut.
+    view.verticalHeader()->setDefaultSectionSize(std::max(16, view.fontMetrics().height() + 4));
+    view.horizontalHeader()->setDefaultSectionSize(columnWidth);
+    view.horizontalHeader()->setHighlightSections(false);
+    view.horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void TGridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,

@@ -36,6 +36,15 @@ private:
 };
 
 // Hands the painting of each cell to its view; the grids paint their cells themselves.
+class QTableView;
+
+// A table view as a string grid over the cells: the view paints every cell, the definition
+// holds the selection (the view's own only mirrors it for assistive technology), rows have
+// one height and the header row shows grid row 0.
+void PrepareStringGrid(
+    QTableView& view, TStringGridModel& cells, int columnWidth,
+    std::function<void(QPainter&, const QStyleOptionViewItem&, int, int)> painter);
+
 class TGridCellDelegate final : public QStyledItemDelegate {
 public:
     using TPainter =

@@ -193,6 +193,7 @@ public:
     virtual void SetFileName(const QString& fileName) = 0;
     virtual QString GetFileName() = 0;
     // Moves to the time-of-day part of position; throws std::runtime_error past the end.
+    // Pending events run first; a new file or position given by them supersedes this one.
     virtual void SetPosition(double position) = 0;
     virtual double GetPosition() = 0;
     virtual double GetDuration() = 0;

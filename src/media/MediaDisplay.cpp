@@ -13,6 +13,9 @@ TMediaDisplay::TMediaDisplay(QWidget* parent) : TActiveMovie(parent) {}
 TMediaDisplay::~TMediaDisplay() = default;
 
 void TMediaDisplay::SetFileName(const QString& fileName) {
+    if (!fileName.isEmpty()) {
+        ++m_requests;
+    }
     TActiveMovie::SetFileName(fileName);
     Open();
 }
@@ -22,8 +25,13 @@ QString TMediaDisplay::GetFileName() {
 }
 
 void TMediaDisplay::SetPosition(double position) {
+    const std::uint64_t request = ++m_requests;
     QCoreApplication::processEvents();
     WaitWhileOpening();
+    // A clip chosen while this one waited for its file stands; this position is dropped.
+    if (request != m_requests) {
+        return;
+    }
     // A file the player cannot read says so, rather than seeking in the last good file.
     if (!OpenError().isEmpty()) {
         throw std::runtime_error("The video file \"" + FileName().toStdString() +

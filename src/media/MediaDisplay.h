@@ -5,6 +5,7 @@
 
 #include <Agents.h>
 
+#include <cstdint>
 #include <memory>
 
 class TMediaDisplay final : public TActiveMovie, public IMediaView {
@@ -16,7 +17,8 @@ public:
     void SetFileName(const QString& fileName) override;
     QString GetFileName() override;
     // Handles pending events first and waits for a file still being opened; ignored while no
-    // duration is known. Throws past the end of the video and when the file cannot be played.
+    // duration is known, and dropped when a new file or position was given meanwhile. Throws
+    // past the end of the video and when the file cannot be played.
     void SetPosition(double position) override;
     double GetPosition() override;
     double GetDuration() override;
@@ -34,4 +36,6 @@ public:
 
 private:
     std::shared_ptr<IMediaController> m_controller;
+    // Counts new files and positions, so that a position can tell it was superseded.
+    std::uint64_t m_requests = 0;
 };

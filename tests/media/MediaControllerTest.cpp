@@ -42,11 +42,15 @@ std::string Seconds(double days) {
 }
 
 // Behaves as the media view promises: a new file opens playing from 0, the empty name only
-// forgets, Stop returns to 0, positions past the video's end raise.
+// forgets, Stop returns to 0, positions past the video's end raise, and a position superseded
+// by a file or position given while it waited is dropped.
 class TRecordingView final : public IMediaView {
 public:
     void SetFileName(const QString& fileName) override {
         Record("SetFileName(" + QFileInfo(fileName).fileName().toStdString() + ")");
+        if (!fileName.isEmpty()) {
+            ++m_requests;
+        }
         if (!fileName.isEmpty() && fileName != m_fileName) {
             m_positionMs = 0;
             m_playing = true;
@@ -59,10 +63,11 @@ public:
         Record("SetPosition(" + Seconds(kivdatetime::FromMs(kivdatetime::TimeOfDayMs(position))) +
                ")");
         // The real view handles pending events before it seeks; so may a test.
+        const int request = ++m_requests;
         if (auto pending = std::exchange(duringNextSeek, nullptr)) {
             pending();
         }
-        if (m_durationMs == 0) {
+        if (request != m_requests || m_durationMs == 0) {
             return;
         }
         const std::int64_t ms = kivdatetime::TimeOfDayMs(position);
@@ -125,6 +130,7 @@ private:
     int m_volume = 0;
     bool m_mute = false;
     bool m_fullScreen = false;
+    int m_requests = 0;
     std::shared_ptr<IMediaController> m_controller;
 };
 
@@ -624,6 +630,47 @@ TEST_F(MediaControllerTest, CommandsGivenWhileAClipOpensDecideTheState) {
         EXPECT_EQ(m_view.Playing(), c.to == TState::Playing);
         if (c.to == TState::Stopped) {
             EXPECT_EQ(m_view.GetFileName().toStdString(), "");
+        }
+    }
+}
+
+// The user clicks clip 2 while the view still opens the video of clip 1 (the view runs pending
+// events before it seeks): clip 2 plays from its start, and nothing of clip 1 is left.
+TEST_F(MediaControllerTest, AClipChosenWhileAnotherOpensSupersedesIt) {
+    enum class TFrom { Stopped, Playing, Paused };
+    ThreeClips();
+    for (TFrom from : {TFrom::Stopped, TFrom::Playing, TFrom::Paused}) {
+        SCOPED_TRACE(static_cast<int>(from));
+        m_controller->Stop();
+        if (from != TFrom::Stopped) {
+            m_controller->PlayClip(0);
+        }
+        if (from == TFrom::Paused) {
+            m_controller->Pause();
+        }
+        m_listener.Take();
+        m_view.duringNextSeek = [&] { m_controller->PlayClip(2); };
+        m_controller->PlayClip(1);
+
+        EXPECT_EQ(m_controller->GetClipIndex(), 2);
+        EXPECT_EQ(m_listener.Take(), (TLog{"Clip(1,3)", "Clip(2,3)"}));
+        EXPECT_EQ(m_view.GetPosition() / kSecond, 300);
+        if (from == TFrom::Paused) {
+            // A paused jump only moves within the open file, and stays paused.
+            EXPECT_TRUE(m_controller->IsPaused());
+            EXPECT_FALSE(m_controller->ClipTimerActive());
+        } else {
+            EXPECT_EQ(m_view.GetFileName(), Video("a.mp4"));
+            EXPECT_TRUE(m_controller->IsPlaying());
+            EXPECT_TRUE(m_controller->ClipTimerActive());
+            EXPECT_TRUE(m_view.Playing());
+            // The clip plays on to its own end, not to clip 1's.
+            m_view.PlayTo(304);
+            Tick();
+            EXPECT_EQ(m_controller->GetClipIndex(), 2);
+            m_view.PlayTo(305.1);
+            Tick();
+            EXPECT_TRUE(m_controller->IsStopped());
         }
     }
 }

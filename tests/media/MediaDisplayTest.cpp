@@ -2,6 +2,8 @@
 
 #include "MediaTestSupport.h"
 
+#include <QTimer>
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -48,6 +50,16 @@ TEST_F(MediaDisplayTest, PositionSetRightAfterOpeningAppliesToTheNewFile) {
     EXPECT_NEAR(View().GetPosition() / kSecond, 2.0, 0.1);
     EXPECT_NEAR(View().GetDuration() / kSecond, 4.0, 1e-9);
     EXPECT_EQ(View().GetFileName(), VideoPath());
+}
+
+TEST_F(MediaDisplayTest, APositionGivenWhileAnotherWaitsForTheFileSupersedesIt) {
+    View().SetFileName(VideoPath());
+    // Handled while the first position waits for the file to open, as a click would be.
+    QTimer::singleShot(0, &m_display, [&] { View().SetPosition(2.4 * kSecond); });
+    View().SetPosition(1.0 * kSecond);
+    View().Pause();
+    EXPECT_NEAR(ShownFrame(60), 60, 1);
+    EXPECT_NEAR(View().GetPosition() / kSecond, 2.4, 0.04);
 }
 
 TEST_F(MediaDisplayTest, SeeksToTheTimeOfDayAccurately) {

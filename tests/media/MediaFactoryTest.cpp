@@ -11,6 +11,8 @@
 #include <MatchStatFile.h>
 #include <UntStatistics.h>
 
+#include <QTimer>
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -74,6 +76,58 @@ TEST(MediaFactory, ControllerPlaysAClipOfTheRealVideoToItsEnd) {
     EXPECT_EQ(display.GetFileName(), QString());
     EXPECT_EQ(display.PlayState(), TActiveMovie::kStopped);
     EXPECT_FALSE(clips.ClipTimerActive());
+}
+
+// Clicking a second clip while the first one's video still opens plays the second from its
+// start.
+TEST(MediaFactory, TheClipClickedLastWhileTheVideoOpensPlaysFromItsStart) {
+    testsupport::TTempDir dir;
+    const std::string copies[] = {dir.File("first.mp4"), dir.File("second.mp4")};
+    const std::string bytes = testsupport::ReadFile(mediatest::VideoPath().toStdString());
+    TMatchStatFile document;
+    // Whole seconds: the document keeps times to the second.
+    const double starts[] = {1, 3};
+    for (int m = 0; m < 2; ++m) {
+        testsupport::WriteFile(copies[m], bytes);
+        TMatch* match = document.Matches().Add();
+        match->SetDateTime(45000 + m);
+        match->SetVideoFilename(copies[m]);
+        TSituation* situation = match->Situations().Add();
+        situation->SetText(m == 0 ? "Attack" : "Defence");
+        situation->SetStartingTime(45000 + starts[m] * kSecond);
+        situation->SetEndingTime(45000 + (starts[m] + 1) * kSecond);
+    }
+    TSituationStatistics statistics(document, TLabelFormat::Fixed());
+    TSituationSet set;
+    set.UnionWith(statistics.Medium());
+
+    TMediaDisplay display;
+    display.show();
+    TMediaFactory factory(nullptr);
+    std::shared_ptr<IMediaController> controller = factory.CreateControllerForView(&display);
+    controller->SetSituationSet(&set);
+    const auto clipOf = [&](const std::string& file) {
+        for (int i = 0; i < set.SortedCount(); ++i) {
+            if (dynamic_cast<TMatch*>(set.SortedItem(i)->Owner())->VideoFilename() == file) {
+                return i;
+            }
+        }
+        throw std::logic_error("no clip");
+    };
+    const int first = clipOf(copies[0]);
+    const int second = clipOf(copies[1]);
+    QTimer::singleShot(0, &display, [&] { controller->PlayClip(second); });
+    controller->PlayClip(first);
+
+    EXPECT_EQ(controller->GetClipIndex(), second);
+    EXPECT_TRUE(controller->IsPlaying());
+    EXPECT_EQ(display.GetFileName().toStdString(), copies[1]);
+    EXPECT_NEAR(display.CurrentPosition(), 3.0, 0.04);
+    controller->Pause();
+    QImage frame;
+    EXPECT_TRUE(WaitUntil([&] { return display.CaptureFrame(frame) && FrameNumber(frame) == 75; }))
+        << FrameNumber(frame);
+    controller->Stop();
 }
 
 TEST(MediaFactory, ClipInAFileThatIsNoVideoRaisesAndLeavesPlaybackStopped) {

@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -45,9 +46,10 @@ QString FilterText(IQueryDefinitionModel& definition) {
 
 QString FormatDuration(double days) {
     // Whole milliseconds first, so that 102 s stored as 101.99999 s still reads 0:01:42.
+    // A million days is beyond any video and keeps the milliseconds far inside their type.
     long long ms = 0;
     if (std::isfinite(days) && days > 0) {
-        ms = std::llround(days * 86'400'000.0);
+        ms = std::llround(std::min(days, 1e6) * 86'400'000.0);
     }
     const long long seconds = ms / 1000;
     return QStringLiteral("%1:%2:%3")

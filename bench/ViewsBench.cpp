@@ -112,6 +112,11 @@ void BM_ClipListFill(benchmark::State& state) {
     TQueryWindowFixture& window = Window();
     TQueryResultIndex& list = *window.frame->QueryResultIndex();
     std::shared_ptr<IQueryResultModel> result = list.GetResultModel();
+    std::shared_ptr<IQueryDefinitionModel> definition =
+        window.frame->GeneralProperties()->GetDefinitionModel();
+    if (definition->GetSelectedPropertyCount() > 0) {
+        ClickValue(*window.frame->GeneralProperties(), "Clip Type", "Attack");
+    }
     for (auto _ : state) {
         list.ResultChanged(*result);
     }

@@ -107,6 +107,7 @@ void TIncrementalQueryView::BuildColumns() {
         setColumnWidth(c, kDefaultColumnWidth);
     }
     Publish(std::move(columns), rowCount);
+    WidenColumns();
     SortColumns();
 }
 
@@ -149,7 +150,6 @@ void TIncrementalQueryView::SortColumns() {
 
 void TIncrementalQueryView::Publish(TColumns columns, int rowCount) {
     m_cells->SetCells(std::move(columns), rowCount);
-    WidenColumns();
     // Mirror the definition's selection for assistive technology.
     QItemSelection selection;
     if (m_definition) {
@@ -168,8 +168,8 @@ void TIncrementalQueryView::Publish(TColumns columns, int rowCount) {
     selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
 }
 
-// Columns grow to their widest text plus room for the count box; they never shrink. Each
-// distinct text is measured once, so a long column costs little.
+// Columns grow to their widest text plus room for the count box; they never shrink. Only a
+// build changes the texts; sorting only reorders them, so the widths stay.
 void TIncrementalQueryView::WidenColumns() {
     if (!m_definition) {
         return;

@@ -99,6 +99,7 @@ void TQueryResultIndex::SetResultModel(std::shared_ptr<IQueryResultModel> model)
 void TQueryResultIndex::QueryModelChanged(IQueryModel&) {
     ++m_quiet;
     m_rows->Clear();
+    m_textWidths.clear();
     LayColumns();
     --m_quiet;
 }
@@ -144,17 +145,16 @@ void TQueryResultIndex::WidenColumns(int firstRow, int lastRow) {
         m_grownWidths.push_back(rows.InitialWidth(c)); // a column an inserted row brought
         header()->resizeSection(c, m_grownWidths.back());
     }
-    const QFontMetrics metrics = fontMetrics();
     const bool whole = firstRow == 0 && lastRow == m_rows->RowCount() - 1;
     for (int c = 0; c < m_rows->ColumnCount(); ++c) {
         int width = 0;
         if (whole) {
             for (const QString& text : m_rows->Rows().DistinctTexts(c)) {
-                width = std::max(width, metrics.horizontalAdvance(text));
+                width = std::max(width, TextWidth(text));
             }
         } else {
             for (int r = firstRow; r <= lastRow; ++r) {
-                width = std::max(width, metrics.horizontalAdvance(m_rows->Text(r, c)));
+                width = std::max(width, TextWidth(m_rows->Text(r, c)));
             }
         }
         int& grown = m_grownWidths[static_cast<std::size_t>(c)];
@@ -163,6 +163,17 @@ void TQueryResultIndex::WidenColumns(int firstRow, int lastRow) {
             header()->resizeSection(c, grown);
         }
     }
+}
+
+// Refills of the same document show mostly the same texts again.
+int TQueryResultIndex::TextWidth(const QString& text) {
+    const auto found = m_textWidths.constFind(text);
+    if (found != m_textWidths.constEnd()) {
+        return *found;
+    }
+    const int width = fontMetrics().horizontalAdvance(text);
+    m_textWidths.insert(text, width);
+    return width;
 }
 
 void TQueryResultIndex::SelectQuietly(int row) {

@@ -6,6 +6,7 @@
 
 #include "Agents.h"
 
+#include <QHash>
 #include <QTreeView>
 
 #include <functional>
@@ -72,5 +73,7 @@ private:
     std::shared_ptr<IMediaController> m_mediaController;
     TClipListModel* m_rows;
     std::vector<int> m_grownWidths; // per column, as grown so far
-    int m_quiet = 0;                // the user-selection reaction is off while above 0
+    int TextWidth(const QString& text);
+    QHash<QString, int> m_textWidths; // measured once per document
+    int m_quiet = 0;                  // the user-selection reaction is off while above 0
 };

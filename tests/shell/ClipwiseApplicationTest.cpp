@@ -120,6 +120,7 @@ public:
                            const QString&) override {
         return {};
     }
+    QString FolderDialog(const QString&, const QString&) override { return {}; }
 };
 
 TEST(ClipwiseApplication, ErrorsDuringAMessageWaitForItAndRepeatsAreShownOnce) {

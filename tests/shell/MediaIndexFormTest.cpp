@@ -6,6 +6,7 @@
 #include "MediaDisplay.h"
 #include "MediaStatusBar.h"
 #include "QueryFrame.h"
+#include "QueryResultIndex.h"
 #include "SettingsFile.h"
 #include "TestSupport.h"
 #include "VelUtils.h"
@@ -216,6 +217,11 @@ TEST_F(MediaIndexFormTest, KeysPlayPauseStopMuteAndStepTheVolume) {
     QTest::keyClick(form.get(), Qt::Key_F9);
     QTest::keyClick(form.get(), Qt::Key_F9);
     EXPECT_EQ(playback->volume, volume - 100);
+
+    // The track bars hand the keyboard on to the clip list.
+    form->TimeTrackBar()->setFocus();
+    EXPECT_EQ(QApplication::focusWidget(),
+              static_cast<QWidget*>(form->QueryFrame()->QueryResultIndex()));
 
     form->Action("VideoStepDecrease")->trigger();
     EXPECT_DOUBLE_EQ(playback->windSpeed, 0.25);

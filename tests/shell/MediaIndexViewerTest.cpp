@@ -13,7 +13,10 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
+#include <QMimeData>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -135,6 +138,31 @@ TEST_F(MediaIndexViewerTest, TheAdministratorHidesTheGraphPageBeforeTheWindowSho
     auto viewer = Start({});
     EXPECT_FALSE(viewer->Form()->Action("ViewGraph")->isVisible());
     EXPECT_TRUE(viewer->Form()->Action("ViewStatistics")->isVisible());
+}
+
+TEST_F(MediaIndexViewerTest, AMediaIndexDroppedOnTheWindowOpensAndOtherFilesAreRefused) {
+    auto viewer = Start({});
+    TMediaIndexForm* form = viewer->Form();
+    form->show();
+    auto drop = [form](const std::string& path) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(Q(path))});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QCoreApplication::sendEvent(form, &enter);
+        if (!enter.isAccepted()) {
+            return false;
+        }
+        QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(form, &dropped);
+        return true;
+    };
+    const std::string video = testsupport::DataPath("media/bits.mp4");
+    EXPECT_FALSE(drop(video));
+    EXPECT_EQ(form->GetTitle(), "New Document");
+    EXPECT_TRUE(drop(indexPath));
+    EXPECT_EQ(form->GetTitle(), Q(indexPath));
+    EXPECT_TRUE(questions->Prompts().empty());
 }
 
 TEST_F(MediaIndexViewerTest, WithoutAMediaBackendTheProgramSaysWhatToInstallAndEnds) {

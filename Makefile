@@ -5,8 +5,9 @@ BUILD_TYPE ?= RelWithDebInfo
 SANITIZE ?= OFF
 WERROR ?= OFF
 JOBS ?= $(shell nproc)
-CLI = $(BUILD_DIR)/tools/cli/clipwise-cli
-SAMPLE = samples/Sample.vmi
+VIEWER = $(BUILD_DIR)/src/shell/clipwise
+# The build tree's copy of the sample names its videos where the build made them.
+SAMPLE = $(BUILD_DIR)/samples/Sample.vmi
 
 .PHONY: all deps configure build run test bench bench-cli fuzz format clean
 
@@ -23,7 +24,7 @@ build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
-	$(CLI) info $(SAMPLE)
+	$(VIEWER) -O$(SAMPLE)
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
@@ -31,8 +32,9 @@ test: build
 # Benchmarks always run on an optimised build of their own.
 bench: deps
 	@cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-	@cmake --build build-bench -j $(JOBS) --target clipwise-bench
+	@cmake --build build-bench -j $(JOBS) --target clipwise-bench clipwise-startup-bench
 	build-bench/bench/clipwise-bench $(BENCH_ARGS)
+	build-bench/bench/clipwise-startup-bench
 
 # clipwise-cli save and counts in paired runs against pugixml's own parse and write
 # (BENCH_RUNS pairs), on generated indexes of 100 000 and 1 000 000 situations.

@@ -1,0 +1,8 @@
+#include "QueryViewFormFactory.h"
+
+#include "FrmMediaIndex.h"
+
+IQueryView* TQueryViewFormFactory::CreateQueryView() {
+    m_form = new TMediaIndexForm();
+    return m_form;
+}

@@ -76,7 +76,7 @@ bool IsMediaIndexFile(const QString& path) {
     return suffix == QLatin1String("vmi") || suffix == QLatin1String("mch");
 }
 
-struct TMediaIndexForm::TActionSpec {
+struct TMediaIndexForm::TActionEntry {
     const char* name;
     const char* caption;
     QList<QKeySequence> shortcuts;
@@ -134,17 +134,17 @@ void TMediaIndexForm::CreateClientArea() {
     m_frame->MediaDisplay()->OnClick = [this] { RunCommand([this] { PlayPause(); }); };
 }
 
-QAction* TMediaIndexForm::AddAction(const TActionSpec& spec) {
-    auto* action = new QAction(QString::fromUtf8(spec.caption), this);
-    action->setObjectName(QLatin1String(spec.name));
-    action->setShortcuts(spec.shortcuts);
-    const QString hint = QString::fromUtf8(spec.hint);
+QAction* TMediaIndexForm::AddAction(const TActionEntry& entry) {
+    auto* action = new QAction(QString::fromUtf8(entry.caption), this);
+    action->setObjectName(QLatin1String(entry.name));
+    action->setShortcuts(entry.shortcuts);
+    const QString hint = QString::fromUtf8(entry.hint);
     const int bar = hint.indexOf(QLatin1Char('|'));
     action->setToolTip(hint.left(bar));
     action->setStatusTip(hint.mid(bar + 1));
-    action->setIcon(spec.image);
-    action->setCheckable(spec.checkable);
-    action->setProperty("Category", QString::fromUtf8(spec.category));
+    action->setIcon(entry.image);
+    action->setCheckable(entry.checkable);
+    action->setProperty("Category", QString::fromUtf8(entry.category));
     addAction(action);
     return action;
 }
@@ -152,7 +152,7 @@ QAction* TMediaIndexForm::AddAction(const TActionSpec& spec) {
 void TMediaIndexForm::CreateActions() {
     using S = QStyle;
     using K = QKeySequence;
-    const TActionSpec specs[] = {
+    const TActionEntry entries[] = {
         {"VideoPlayPause",
          "&Play/Pause",
          {K(Qt::Key_Return), K(Qt::Key_Enter)},
@@ -312,8 +312,8 @@ void TMediaIndexForm::CreateActions() {
          Image("image-x-generic", S::SP_FileDialogInfoView)},
         {"AddClipToPresentation", "AddClipToPresentation", {}, "", "Clip", {}},
     };
-    for (const TActionSpec& spec : specs) {
-        AddAction(spec);
+    for (const TActionEntry& entry : entries) {
+        AddAction(entry);
     }
 
     auto on = [this](const char* name, auto command) {

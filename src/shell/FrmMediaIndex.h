@@ -89,8 +89,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    struct TActionSpec;
-    QAction* AddAction(const TActionSpec& spec);
+    struct TActionEntry;
+    QAction* AddAction(const TActionEntry& entry);
     void CreateActions();
     void CreateMenus();
     void CreateToolBars();

@@ -477,8 +477,7 @@ TEST_F(MatchStatFileTest, WriteFailureLeavesTheOldFileAndNoTemporaryFile) {
                 document.SaveToFile(target);
                 ADD_FAILURE() << "saved beyond the limit";
             } catch (const EKivXmlError& e) {
-                EXPECT_EQ(std::string(e.what()),
-                          "Cannot save \"" + target + "\": File too large.");
+                EXPECT_EQ(std::string(e.what()), "Cannot save \"" + target + "\": File too large.");
             }
         }
         EXPECT_EQ(ReadFile(target), "old bytes");

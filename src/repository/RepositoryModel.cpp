@@ -194,16 +194,28 @@ void TRepositoryModel::CheckScenes() {
 
 void TRepositoryModel::LocateMediaFiles() {
     TMatchStatFile_Matches& matches = m_document->Matches();
+    // Relocations are written together, once before the user is asked about another video and
+    // once at the end of the pass: the file on disk is up to date whenever the user sees it,
+    // and an archive of a thousand moved videos is not written a thousand times.
+    QString unsavedVideo;
     bool saveFailed = false;
+    const auto saveRelocations = [&] {
+        if (!unsavedVideo.isEmpty() && !saveFailed) {
+            // One notice is enough: the next save would fail for the same reason.
+            saveFailed = !SaveRelocation(unsavedVideo);
+        }
+        unsavedVideo.clear();
+    };
     for (int i = 0; i < matches.Count();) {
         TMatch* match = matches.Items(i);
         const QString original = QString::fromStdString(match->VideoFilename());
         QString path = original;
-        if (LocateMediaFile(path)) {
+        if (LocateMediaFile(path, saveRelocations)) {
             if (path != original) {
                 match->SetVideoFilename(Utf8(path));
-                // One notice is enough: the next save would fail for the same reason.
-                saveFailed = saveFailed || !SaveRelocation(path);
+                if (unsavedVideo.isEmpty()) {
+                    unsavedVideo = path;
+                }
             }
             ++i;
         } else {
@@ -212,6 +224,7 @@ void TRepositoryModel::LocateMediaFiles() {
             matches.SetAside(match);
         }
     }
+    saveRelocations();
 }
 
 bool TRepositoryModel::SaveRelocation(const QString& video) {
@@ -229,7 +242,7 @@ bool TRepositoryModel::SaveRelocation(const QString& video) {
     }
 }
 
-bool TRepositoryModel::LocateMediaFile(QString& path) {
+bool TRepositoryModel::LocateMediaFile(QString& path, const std::function<void()>& beforeAsking) {
     if (FileExists(path)) {
         return true;
     }
@@ -237,6 +250,7 @@ bool TRepositoryModel::LocateMediaFile(QString& path) {
     if (FileExists(path)) {
         return true;
     }
+    beforeAsking();
     const std::optional<QString> located =
         AskUntilFileExists(m_questions.get(), path, [this](const QString& candidate) {
             return QStringLiteral("The Media Index indexes the media file ") + Quoted(candidate) +

@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class TMatchStatFile;
@@ -46,9 +47,11 @@ private:
     void WriteToFile();
     void CheckScenes();
     void LocateMediaFiles();
-    // Saves after a video was relocated; tells the user and answers false when that fails.
+    // Saves relocated videos; tells the user, naming the first of them, and answers false
+    // when that fails.
     bool SaveRelocation(const QString& video);
-    bool LocateMediaFile(QString& path);
+    // Calls beforeAsking before the first question to the user.
+    bool LocateMediaFile(QString& path, const std::function<void()>& beforeAsking);
     QString MediaFolder() const;
 
     std::shared_ptr<IUserQuestions> m_questions;

@@ -290,6 +290,37 @@ TEST_F(RepositoryModelTest, ImportMergesIntoTheDeclinedMatch) {
     EXPECT_EQ(written.Matches().Items(0)->VideoFilename(), "D:\\first.avi");
 }
 
+TEST_F(RepositoryModelTest, RelocationsAreOnDiskBeforeTheNextQuestionAndAtTheEnd) {
+    Video(Media("first.avi"));
+    Video(Media("second.avi"));
+    const std::string moved = Video(Work("moved.avi"));
+    Video(Media("fourth.avi"));
+    m_questions->Answer(TQuestionAnswer::Yes);
+    m_questions->ChooseFile(Q(moved));
+    std::string onDiskWhenAsked;
+    m_questions->whileAsking = [&](const TUserPrompt&) {
+        if (onDiskWhenAsked.empty()) {
+            onDiskWhenAsked = ReadFile(Work("doc.vmi"));
+        }
+    };
+    const std::string path = OpenText(
+        MatchesWithVideos({"D:\\first.avi", "D:\\second.avi", "D:\\third.avi", "D:\\fourth.avi"}));
+
+    // What the user is asked about comes after what was found on the way there.
+    EXPECT_NE(onDiskWhenAsked.find(Media("first.avi")), std::string::npos);
+    EXPECT_NE(onDiskWhenAsked.find(Media("second.avi")), std::string::npos);
+    EXPECT_EQ(onDiskWhenAsked.find(Media("fourth.avi")), std::string::npos);
+    EXPECT_FALSE(m_model.IsModified());
+    TMatchStatFile reloaded;
+    reloaded.LoadFromFile(path);
+    ASSERT_EQ(reloaded.Matches().Count(), 4);
+    const std::string expected[] = {Media("first.avi"), Media("second.avi"), moved,
+                                    Media("fourth.avi")};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(reloaded.Matches().Items(i)->VideoFilename(), expected[i]) << i;
+    }
+}
+
 TEST_F(RepositoryModelTest, FailedRelocationSaveStillOpensAndTellsTheUser) {
     Video(Media("first.avi"));
     Video(Media("second.avi"));

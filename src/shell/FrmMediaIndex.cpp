@@ -1,6 +1,7 @@
 #include "FrmMediaIndex.h"
 
 #include "ClipwiseApplication.h"
+#include "DrawnImages.h"
 #include "FraHelp.h"
 #include "HistoryMenu.h"
 #include "MediaDisplay.h"
@@ -48,6 +49,10 @@ constexpr int kSecondsPerDay = 86400;
 // button is ever blank.
 QIcon Image(const char* themeName, QStyle::StandardPixmap fallback) {
     return QIcon::fromTheme(QLatin1String(themeName), qApp->style()->standardIcon(fallback));
+}
+
+QIcon Image(const char* themeName, TDrawnImage fallback) {
+    return QIcon::fromTheme(QLatin1String(themeName), DrawnImage(fallback));
 }
 
 int Seconds(double days) {
@@ -209,13 +214,14 @@ void TMediaIndexForm::CreateActions() {
          {K(Qt::SHIFT | Qt::Key_PageDown)},
          "Slower|Decreases the wind speed",
          "Medie",
-         Image("go-down", S::SP_ArrowDown)},
+         // The icon themes name no image for the wind speed.
+         DrawnImage(TDrawnImage::Slower)},
         {"VideoStepIncrease",
          "F&aster",
          {K(Qt::SHIFT | Qt::Key_PageUp)},
          "Faster|Increases the wind speed",
          "Medie",
-         Image("go-up", S::SP_ArrowUp)},
+         DrawnImage(TDrawnImage::Faster)},
         {"FileOpen",
          "&Open...",
          {K(Qt::CTRL | Qt::Key_O)},
@@ -303,13 +309,13 @@ void TMediaIndexForm::CreateActions() {
          {K(Qt::SHIFT | Qt::CTRL | Qt::Key_N)},
          "Copy Text|Copy note text to the clipboard",
          "",
-         Image("edit-copy", S::SP_FileIcon)},
+         Image("edit-copy", TDrawnImage::CopyNote)},
         {"EditCopyPicture",
          "Copy &Picture",
          {K(Qt::SHIFT | Qt::CTRL | Qt::Key_P), K(Qt::Key_F7)},
          "Copy Picture|Copy video still to the clipboard",
          "",
-         Image("image-x-generic", S::SP_FileDialogInfoView)},
+         Image("image-x-generic", TDrawnImage::CopyPicture)},
         {"AddClipToPresentation", "AddClipToPresentation", {}, "", "Clip", {}},
     };
     for (const TActionEntry& entry : entries) {

@@ -4,18 +4,23 @@
 #include "MediaIndexViewer.h"
 #include "FrmMediaIndex.h"
 #include "MediaStatusBar.h"
+#include "MediaTestSupport.h"
 #include "QueryFrame.h"
 #include "QueryResultIndex.h"
 #include "ScriptedUserQuestions.h"
 #include "SettingsFile.h"
 #include "TestSupport.h"
+#include "VideoSurface.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
+#include <QGuiApplication>
 #include <QMimeData>
+#include <QTest>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -129,6 +134,89 @@ TEST_F(MediaIndexViewerTest, TheWindowIsWiredToItsStatusBarClipListAndMediaContr
     EXPECT_TRUE(form->Action("VideoPlay")->isEnabled());
     EXPECT_TRUE(form->Action("EditCopyText")->isEnabled());
     EXPECT_FALSE(form->Action("EditCopyPicture")->isEnabled());
+}
+
+// Three one-second clips of the test video, whose frames show their own numbers.
+std::string ClipsOfTheTestVideo() {
+    std::string situations;
+    for (int second = 0; second < 3; ++second) {
+        const std::string id = std::to_string(20 + 10 * second);
+        situations += "<Situation Id=\"" + id +
+                      "\" Rel=\"Situations\" TeamId=\"11\" "
+                      "StartingTime=\"30-12-1899 00:00:0" +
+                      std::to_string(second) + "\" EndingTime=\"30-12-1899 00:00:0" +
+                      std::to_string(second + 1) + "\">Attack</Situation>";
+    }
+    return "<MatchStatFile NextId=\"100\"><ActorFile Id=\"1\" Rel=\"ActorFile\"/>"
+           "<SituationFile Id=\"2\" Rel=\"SituationFile\"><SituationDscr Id=\"3\" "
+           "Rel=\"Situations\">Attack</SituationDscr></SituationFile>"
+           "<Match Id=\"10\" Rel=\"Matches\" DateTime=\"05-08-2006 15:30:00\" Name=\"Cup\" "
+           "Result=\"2:1\" VideoFilename=\"" +
+           testsupport::DataPath("media/bits.mp4") +
+           "\">"
+           "<Team Id=\"11\" Rel=\"HomeTeam\">Lions</Team><Team Id=\"12\" Rel=\"GuestTeam\">"
+           "Tigers</Team>" +
+           situations + "</Match></MatchStatFile>";
+}
+
+TEST_F(MediaIndexViewerTest, TheWindowPlaysStepsCopiesAndGoesFullScreenWithTheRealVideo) {
+    const std::string path = m_dir.File("clips.vmi");
+    testsupport::WriteFile(path, ClipsOfTheTestVideo());
+    auto viewer = Start({Q(path)});
+    TMediaIndexForm* form = viewer->Form();
+    form->show();
+    const std::shared_ptr<IMediaController> media = form->GetMediaView()->GetController();
+    TMediaStatusBar* bar = form->StatusBar();
+    const auto run = [form](const char* action) {
+        form->UpdateActions();
+        QAction* a = form->Action(QLatin1String(action));
+        ASSERT_TRUE(a->isEnabled()) << action;
+        a->trigger();
+    };
+
+    run("VideoPlay");
+    ASSERT_TRUE(mediatest::WaitUntil([&] { return media->IsPlaying(); }));
+    run("VideoNext");
+    ASSERT_TRUE(mediatest::WaitUntil(
+        [&] { return bar->PanelText(TMediaStatusBar::CurrentClip) == " Current clip: 2 "; }));
+    run("VideoPause");
+    ASSERT_TRUE(mediatest::WaitUntil([&] { return media->IsPaused(); }));
+
+    // The still on the clipboard is the frame on screen: once the paused picture has caught
+    // up with the seek, one of the second clip's.
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    int frame = -1;
+    EXPECT_TRUE(mediatest::WaitUntil([&] {
+        run("EditCopyPicture");
+        frame = mediatest::FrameNumber(QGuiApplication::clipboard()->image());
+        return frame >= mediatest::kFramesPerSecond - 1 &&
+               frame <= 2 * mediatest::kFramesPerSecond + 1;
+    })) << "last frame copied: "
+        << frame;
+
+    // A click on the picture plays again; Previous goes back to the first clip.
+    TVideoSurface* surface = form->findChild<TVideoSurface*>();
+    ASSERT_NE(surface, nullptr);
+    QTest::mouseClick(surface, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    ASSERT_TRUE(mediatest::WaitUntil([&] { return media->IsPlaying(); }));
+    run("VideoBackward");
+    ASSERT_TRUE(mediatest::WaitUntil(
+        [&] { return bar->PanelText(TMediaStatusBar::CurrentClip) == " Current clip: 1 "; }));
+
+    // Full Screen shows the picture alone; Esc brings it back into the window.
+    run("ViewFullScreen");
+    ASSERT_TRUE(media->GetFullScreen());
+    QWidget* full = nullptr;
+    for (TVideoSurface* candidate : form->findChildren<TVideoSurface*>()) {
+        if (candidate->isWindow() && candidate->isVisible()) {
+            full = candidate;
+        }
+    }
+    ASSERT_NE(full, nullptr);
+    QTest::keyClick(full, Qt::Key_Escape);
+    EXPECT_TRUE(mediatest::WaitUntil([&] { return !media->GetFullScreen(); }));
+    EXPECT_FALSE(full->isVisible());
+    run("VideoStop");
 }
 
 TEST_F(MediaIndexViewerTest, TheAdministratorHidesTheGraphPageBeforeTheWindowShows) {

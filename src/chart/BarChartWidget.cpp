@@ -15,9 +15,17 @@
 #include <QMouseEvent>
 #include <QTimer>
 #include <QVBoxLayout>
-
 #include <QValue3DAxis>
+
 #include <cmath>
+
+namespace {
+
+// The graph sizes its labels in the scene by the font's point size: at the theme's 12 points
+// they are unreadable at the window's first size.
+constexpr double kLabelPointSize = 56;
+
+} // namespace
 
 TBarChartWidget::TBarChartWidget(TBarChart& chart, QWidget* parent)
     : QWidget(parent), m_chart(&chart) {
@@ -41,6 +49,9 @@ TBarChartWidget::TBarChartWidget(TBarChart& chart, QWidget* parent)
     theme->setLabelBackgroundColor(look.valueMarks);
     theme->setLabelBorderEnabled(false);
     theme->setGridEnabled(true);
+    QFont font = theme->font();
+    font.setPointSizeF(kLabelPointSize);
+    theme->setFont(font);
     m_graph->setShadowQuality(QAbstract3DGraph::ShadowQualityNone);
     m_graph->setSelectionMode(QAbstract3DGraph::SelectionItem);
     m_graph->setMargin(look.marginPercent / 100.0);

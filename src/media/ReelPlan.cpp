@@ -37,15 +37,7 @@ std::optional<QString> FindVideo(const TSituation& situation, const QString& med
     if (!match) {
         return std::nullopt;
     }
-    const QString path = QString::fromStdString(match->VideoFilename());
-    if (FileExists(path)) {
-        return path;
-    }
-    const QString inFolder = mediaFolder + FileNamePart(path);
-    if (FileExists(inFolder)) {
-        return inFolder;
-    }
-    return std::nullopt;
+    return FindMediaFile(QString::fromStdString(match->VideoFilename()), mediaFolder);
 }
 
 QString VideoNameOf(const TSituation& situation) {

@@ -16,6 +16,17 @@ bool FileExists(const QString& path) {
     return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
+std::optional<QString> FindMediaFile(const QString& path, const QString& mediaFolder) {
+    if (FileExists(path)) {
+        return path;
+    }
+    const QString inFolder = mediaFolder + FileNamePart(path);
+    if (FileExists(inFolder)) {
+        return inFolder;
+    }
+    return std::nullopt;
+}
+
 std::optional<QString> AskUntilFileExists(IUserQuestions* questions, QString path,
                                           const std::function<QString(const QString&)>& question) {
     while (!FileExists(path)) {

@@ -14,6 +14,10 @@ QString FileNamePart(const QString& path);
 // Whether path names an existing file; a folder is not one, and the empty path names nothing.
 bool FileExists(const QString& path);
 
+// Where a match video is looked for: at its path, else under its file name in the media
+// folder. The existing file, or none.
+std::optional<QString> FindMediaFile(const QString& path, const QString& mediaFolder);
+
 // Asks the user until path names an existing file. Each round asks question(path) with Yes and
 // No; Yes opens a file dialog preset to path whose choice (the empty path when cancelled) is
 // the next candidate. The existing file, or none when the user answers No or there is nobody

@@ -115,7 +115,7 @@ void CheckMatch(const TMatch& match, const QString& mediaFolder,
         problems.push_back(where + ": no guest team");
     }
     const QString video = QString::fromStdString(match.VideoFilename());
-    if (!FileExists(video) && !FileExists(mediaFolder + FileNamePart(video))) {
+    if (!FindMediaFile(video, mediaFolder)) {
         problems.push_back(where + ": video " + Quoted(match.VideoFilename()) +
                            " is found neither at its path nor in the media folder " +
                            Quoted(mediaFolder.toStdString()));

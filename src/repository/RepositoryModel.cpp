@@ -243,13 +243,13 @@ bool TRepositoryModel::SaveRelocation(const QString& video) {
 }
 
 bool TRepositoryModel::LocateMediaFile(QString& path, const std::function<void()>& beforeAsking) {
-    if (FileExists(path)) {
+    const QString folder = MediaFolder();
+    if (const std::optional<QString> found = FindMediaFile(path, folder)) {
+        path = *found;
         return true;
     }
-    path = MediaFolder() + FileNamePart(path);
-    if (FileExists(path)) {
-        return true;
-    }
+    // The question names the file where it should have been.
+    path = folder + FileNamePart(path);
     beforeAsking();
     const std::optional<QString> located =
         AskUntilFileExists(m_questions.get(), path, [this](const QString& candidate) {

@@ -1,5 +1,6 @@
 #include "ReelExport.h"
 
+#include "MediaStatusBar.h"
 #include "QtBusyCursor.h"
 #include "ReelPlan.h"
 #include "ReelRenderer.h"
@@ -102,9 +103,11 @@ void TReelExport::Start(const TSituationSet& set, const QString& mediaFolder,
     m_skipped = std::move(skipped);
 
     // Not modal: the window goes on playing and browsing while the render runs.
-    auto* progress = new QProgressDialog(QStringLiteral("Exporting %1 to \"%2\"...")
-                                             .arg(Clips(m_clipCount), QFileInfo(output).fileName()),
-                                         QStringLiteral("Cancel"), 0, 100, m_window);
+    m_label = QStringLiteral("Exporting %1 to \"%2\"...")
+                  .arg(Clips(m_clipCount), QFileInfo(output).fileName());
+    m_clock.start();
+    auto* progress =
+        new QProgressDialog(m_label + u'\n', QStringLiteral("Cancel"), 0, 100, m_window);
     progress->setObjectName(QStringLiteral("ExportProgress"));
     progress->setWindowTitle(kTitle);
     progress->setWindowModality(Qt::NonModal);
@@ -119,10 +122,19 @@ void TReelExport::Start(const TSituationSet& set, const QString& mediaFolder,
 }
 
 void TReelExport::ReelProgress(double renderedSeconds, double totalSeconds) {
-    if (m_progress && totalSeconds > 0) {
-        m_progress->setValue(
-            std::clamp(static_cast<int>(std::floor(100 * renderedSeconds / totalSeconds)), 0, 99));
+    if (!m_progress || totalSeconds <= 0) {
+        return;
     }
+    const double part = std::clamp(renderedSeconds / totalSeconds, 0.0, 1.0);
+    m_progress->setValue(std::min(static_cast<int>(std::floor(100 * part)), 99));
+    // Guessed from the pace so far, once there is a pace to go by.
+    constexpr double kSecondsPerDay = 86400;
+    const double elapsed = static_cast<double>(m_clock.elapsed()) / 1000;
+    m_progress->setLabelText(m_label + u'\n' +
+                             (part >= 0.01 && elapsed >= 1
+                                  ? FormatDuration(elapsed * (1 - part) / part / kSecondsPerDay) +
+                                        QStringLiteral(" left")
+                                  : QString()));
 }
 
 void TReelExport::ReelFinished() {

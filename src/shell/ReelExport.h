@@ -7,6 +7,7 @@
 
 #include "Agents.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QProgressDialog>
@@ -50,6 +51,8 @@ private:
     QPointer<QProgressDialog> m_progress;
     // Of the running render.
     QString m_output;
+    QString m_label; // the dialog's text before the time left
+    QElapsedTimer m_clock;
     int m_clipCount = 0;
     std::vector<QString> m_skipped;
 };

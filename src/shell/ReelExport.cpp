@@ -102,7 +102,6 @@ void TReelExport::Start(const TSituationSet& set, const QString& mediaFolder,
     m_clipCount = static_cast<int>(selection.plan.clips.size());
     m_skipped = std::move(skipped);
 
-    // Not modal: the window goes on playing and browsing while the render runs.
     m_label = QStringLiteral("Exporting %1 to \"%2\"...")
                   .arg(Clips(m_clipCount), QFileInfo(output).fileName());
     m_clock.start();
@@ -110,6 +109,7 @@ void TReelExport::Start(const TSituationSet& set, const QString& mediaFolder,
         new QProgressDialog(m_label + u'\n', QStringLiteral("Cancel"), 0, 100, m_window);
     progress->setObjectName(QStringLiteral("ExportProgress"));
     progress->setWindowTitle(kTitle);
+    // Not modal: the window goes on playing and browsing while the render runs.
     progress->setWindowModality(Qt::NonModal);
     progress->setAutoClose(false);
     progress->setAutoReset(false);

@@ -348,6 +348,16 @@ void TReelRenderer::Start(const TReelPlan& plan, const QString& outputPath,
         facts.size = plan.size;
     }
 
+    // Renamed over one of its own sources, the reel would destroy a match's video.
+    const QString existing = QFileInfo(outputPath).canonicalFilePath();
+    if (!existing.isEmpty()) {
+        for (const auto& [path, asset] : assets) {
+            if (QFileInfo(path).canonicalFilePath() == existing) {
+                Fail(outputPath, QStringLiteral("it is one of the videos of the clips"));
+            }
+        }
+    }
+
     const TGPtr<GstEncodingProfile> profile(ProfileFor(outputPath, audio));
     auto render = std::make_unique<TRender>();
     render->listener = listener;

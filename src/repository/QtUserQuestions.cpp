@@ -18,6 +18,14 @@ QString FileDialog(QFileDialog::AcceptMode mode, const QString& title, const QSt
         dialog.setNameFilters(TQtUserQuestions::NameFilters(filter).split(QStringLiteral(";;")));
     }
     dialog.setDefaultSuffix(defaultExtension);
+    // A name typed without extension takes that of the kind of file chosen in the dialog.
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog, defaultExtension](const QString& chosen) {
+            static const QRegularExpression single(QStringLiteral("\\(\\*\\.(\\w+)\\)$"));
+            const QRegularExpressionMatch match = single.match(chosen);
+            dialog.setDefaultSuffix(match.hasMatch() ? match.captured(1) : defaultExtension);
+        });
     if (!fileName.isEmpty()) {
         dialog.selectFile(fileName);
     }

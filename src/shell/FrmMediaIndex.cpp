@@ -8,6 +8,8 @@
 #include "MediaStatusBar.h"
 #include "QueryFrame.h"
 #include "QueryResultIndex.h"
+#include "ReelExport.h"
+#include "UntStatistics.h"
 #include "VelRegistry.h"
 #include "VelUtils.h"
 
@@ -241,6 +243,12 @@ void TMediaIndexForm::CreateActions() {
          "created first",
          "File",
          Image("insert-object", S::SP_FileDialogNewFolder)},
+        {"FileExportClips",
+         "&Export Clips...",
+         {},
+         "Export clips|Renders the clips of the list, in its order, into one video file",
+         "File",
+         Image("document-save-as", S::SP_DialogSaveButton)},
         {"FileExit", "E&xit", {}, "Exit Media Index|Exits the program", "File", {}},
         {"ViewClips",
          "&Clips",
@@ -365,6 +373,7 @@ void TMediaIndexForm::CreateActions() {
             controller->Import();
         }
     });
+    on("FileExportClips", [this] { ExportClips(); });
     // Closing stops playback; the window state is written when the window goes.
     on("FileExit", [this] {
         close();
@@ -410,9 +419,9 @@ void TMediaIndexForm::CreateActions() {
     for (const char* name : {"ViewClips", "ViewFilter", "ViewStatistics", "ViewGraph"}) {
         m_pages->addAction(Action(QLatin1String(name)));
     }
-    for (const char* name :
-         {"FileOpen", "VideoPlay", "VideoPause", "VideoStop", "VideoBackward", "VideoNext",
-          "VideoRewind", "VideoFastForward", "ViewFullScreen", "EditCopyText", "EditCopyPicture"}) {
+    for (const char* name : {"FileOpen", "FileExportClips", "VideoPlay", "VideoPause", "VideoStop",
+                             "VideoBackward", "VideoNext", "VideoRewind", "VideoFastForward",
+                             "ViewFullScreen", "EditCopyText", "EditCopyPicture"}) {
         Action(QLatin1String(name))->setEnabled(false);
     }
     Action(QStringLiteral("ViewClips"))->setChecked(true);
@@ -439,7 +448,8 @@ void TMediaIndexForm::CreateMenus() {
     m_fileMenu = new THistoryMenu(QStringLiteral("&File"), this);
     m_fileMenu->setObjectName(QStringLiteral("FileMenu"));
     m_fileMenu->SetHistoryItemIndex(1);
-    add(m_fileMenu, {"FileOpen", "FileReopen", "FileImport", "-", "FileExit"});
+    add(m_fileMenu,
+        {"FileOpen", "FileReopen", "FileImport", "-", "FileExportClips", "-", "FileExit"});
     menuBar()->addMenu(m_fileMenu);
 
     add(named("&Edit", "EditMenu"), {"EditCopyText", "EditCopyPicture"});
@@ -759,6 +769,29 @@ void TMediaIndexForm::CopyPicture() {
     }
 }
 
+TSituationSet* TMediaIndexForm::Clips() const {
+    const std::shared_ptr<IQueryResultModel> result = m_frame->QueryResultIndex()->GetResultModel();
+    return result ? &result->GetSituationSet() : nullptr;
+}
+
+void TMediaIndexForm::ExportClips() {
+    TSituationSet* clips = Clips();
+    IQueryController* controller = GetController();
+    if (!m_export || !clips || !controller) {
+        return;
+    }
+    // Videos are looked for where playback looks for them.
+    const std::shared_ptr<IOptionsModel> options = controller->GetOptionsModel();
+    const QString mediaFolder = options ? options->GetMediaFolder() : QString();
+    // The first choice: beside the index, under its name.
+    const QFileInfo index(GetTitle());
+    const QString suggested =
+        index.isFile()
+            ? index.absolutePath() + u'/' + index.completeBaseName() + QStringLiteral(".webm")
+            : QStringLiteral("Clips.webm");
+    m_export->Start(*clips, mediaFolder, suggested);
+}
+
 void TMediaIndexForm::StepVolume(int direction) {
     m_volumeTrackBar->setValue(m_volumeTrackBar->value() +
                                direction * m_volumeTrackBar->singleStep());
@@ -772,6 +805,10 @@ void TMediaIndexForm::SetMuteImage(bool mute) {
     Action(QStringLiteral("VideoMute"))
         ->setIcon(mute ? Image("audio-volume-muted", QStyle::SP_MediaVolumeMuted)
                        : Image("audio-volume-high", QStyle::SP_MediaVolume));
+}
+
+void TMediaIndexForm::SetUserQuestions(std::shared_ptr<IUserQuestions> questions) {
+    m_export = questions ? std::make_unique<TReelExport>(this, std::move(questions)) : nullptr;
 }
 
 void TMediaIndexForm::OpenDroppedFile(const QString& path) {
@@ -821,6 +858,9 @@ void TMediaIndexForm::UpdateActions() {
     set("VideoRewind", media && media->CanRewind());
     set("VideoFastForward", media && media->CanFastForward());
     set("FileOpen", true);
+    const TSituationSet* result = Clips();
+    set("FileExportClips",
+        m_export && !m_export->IsRunning() && result && result->SortedCount() > 0);
 
     check("ViewClips", clips);
     check("ViewFilter", page == TQueryFrame::kPageList);

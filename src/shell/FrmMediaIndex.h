@@ -19,6 +19,7 @@ class THelpFrame;
 class THistoryMenu;
 class TMediaStatusBar;
 class TQueryFrame;
+class TReelExport;
 class TVelRegistry;
 
 class TMediaIndexForm final : public QMainWindow,
@@ -63,6 +64,9 @@ public:
 
     // The update handlers of every action; runs whenever the event loop is about to wait.
     void UpdateActions();
+    // Where the window's own questions go, File, Export Clips's among them; without them
+    // that item stays disabled.
+    void SetUserQuestions(std::shared_ptr<IUserQuestions> questions);
     // Shows the window as the stored state says: maximized, or normal.
     void ShowAsStored();
     // Opens a dropped or passed media index as File, Open does, asking about unsaved changes.
@@ -80,6 +84,8 @@ public:
     QSlider* TimeTrackBar() const { return m_timeTrackBar; }
     QSlider* VolumeTrackBar() const { return m_volumeTrackBar; }
     QToolBar* PageToolBar() const { return m_pageToolBar; }
+    // None before SetUserQuestions.
+    TReelExport* ReelExport() const { return m_export.get(); }
 
 protected:
     bool event(QEvent* event) override;
@@ -105,6 +111,9 @@ private:
     void ToggleHelp();
     void CopyNote();
     void CopyPicture();
+    // The situation set of the clip list; none before the wiring.
+    TSituationSet* Clips() const;
+    void ExportClips();
     void StepVolume(int direction);
     void SetMuteImage(bool mute);
 
@@ -123,6 +132,7 @@ private:
     QToolBar* m_mediaToolBar = nullptr;
     QToolBar* m_pageToolBar = nullptr;
     QActionGroup* m_pages = nullptr;
+    std::unique_ptr<TReelExport> m_export;
 };
 
 // Whether a file of this name is a media index that the window accepts by drag and drop.

@@ -121,6 +121,9 @@ TMediaIndexViewer::TMediaIndexViewer(std::shared_ptr<IUserQuestions> questions,
 
     m_repositoryController = repositoryFactory->CreateController();
     m_form.reset(viewFactory->LastForm());
+    if (m_form) {
+        m_form->SetUserQuestions(m_questions);
+    }
 }
 
 TMediaIndexViewer::~TMediaIndexViewer() {

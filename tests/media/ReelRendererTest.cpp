@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -108,6 +109,27 @@ TEST(ReelRenderer, CancelFromAProgressCallLeavesNoFileAndEndsOnce) {
         EXPECT_EQ(Files(dir).size(), 1);
     }
     EXPECT_EQ(Files(dir), QStringList());
+}
+
+TEST(ReelRenderer, RefusesToWriteOverOneOfItsOwnVideos) {
+    TTempDir dir;
+    const QString video = QString::fromStdString(dir.File("match.mp4"));
+    ASSERT_TRUE(QFile::copy(QString::fromStdString(DataPath("media/bits.mp4")), video));
+    const std::string before = testsupport::ReadFile(video.toStdString());
+    TReelPlan plan = Plan(1);
+    plan.clips[0].videoFile = video;
+    TReelRenderer renderer;
+    TRecordingListener listener;
+    try {
+        renderer.Start(plan, QString::fromStdString(dir.Path()) + "/./match.mp4", &listener);
+        ADD_FAILURE() << "the render started";
+    } catch (const std::runtime_error& error) {
+        EXPECT_NE(std::string(error.what()).find("one of the videos"), std::string::npos)
+            << error.what();
+    }
+    EXPECT_FALSE(renderer.IsRunning());
+    EXPECT_EQ(Files(dir), QStringList{"match.mp4"});
+    EXPECT_EQ(testsupport::ReadFile(video.toStdString()), before);
 }
 
 } // namespace

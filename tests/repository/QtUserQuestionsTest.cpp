@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -118,6 +119,28 @@ TEST(QtUserQuestions, FileDialogsAnswerTheChosenFileOrNothing) {
     });
     EXPECT_EQ(TQtUserQuestions().SaveFileDialog("Save Velmora Media Index", filter, "vmi", ""),
               folder + "/new.vmi");
+
+    // ... that of the kind of file chosen, where it names one extension.
+    const QString kinds = QStringLiteral("WebM video (*.webm)|*.webm|MP4 video (*.mp4)|*.mp4");
+    for (const auto& [kind, saved] : {std::pair{1, "/reel.mp4"}, std::pair{0, "/reel.webm"}}) {
+        WhenModal([&, kind = kind](QWidget* modal) {
+            auto* dialog = Expected<QFileDialog>(modal);
+            auto* kindBox = dialog ? dialog->findChild<QComboBox*>("fileTypeCombo") : nullptr;
+            if (!kindBox) {
+                ADD_FAILURE() << "no file type box";
+                return;
+            }
+            // As the user picks it: the keys choose, where setting the index would not.
+            QTest::keyClick(kindBox, Qt::Key_Down);
+            if (kind == 0) {
+                QTest::keyClick(kindBox, Qt::Key_Up);
+            }
+            dialog->selectFile(folder + "/reel");
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        EXPECT_EQ(TQtUserQuestions().SaveFileDialog("Export", kinds, "webm", "").toStdString(),
+                  (folder + saved).toStdString());
+    }
 
     WhenModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
     EXPECT_EQ(TQtUserQuestions().OpenFileDialog("", "", "", folder + "/cup.vmi"), "");

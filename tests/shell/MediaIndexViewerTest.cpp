@@ -7,6 +7,8 @@
 #include "MediaTestSupport.h"
 #include "QueryFrame.h"
 #include "QueryResultIndex.h"
+#include "ReelExport.h"
+#include "ReelRenderer.h"
 #include "ScriptedUserQuestions.h"
 #include "SettingsFile.h"
 #include "TestSupport.h"
@@ -20,11 +22,14 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QTest>
 #include <QUrl>
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -136,17 +141,22 @@ TEST_F(MediaIndexViewerTest, TheWindowIsWiredToItsStatusBarClipListAndMediaContr
     EXPECT_FALSE(form->Action("EditCopyPicture")->isEnabled());
 }
 
-// Three one-second clips of the test video, whose frames show their own numbers.
-std::string ClipsOfTheTestVideo() {
-    std::string situations;
-    for (int second = 0; second < 3; ++second) {
-        const std::string id = std::to_string(20 + 10 * second);
-        situations += "<Situation Id=\"" + id +
-                      "\" Rel=\"Situations\" TeamId=\"11\" "
-                      "StartingTime=\"30-12-1899 00:00:0" +
-                      std::to_string(second) + "\" EndingTime=\"30-12-1899 00:00:0" +
-                      std::to_string(second + 1) + "\">Attack</Situation>";
-    }
+std::string SituationXml(int id, int fromSecond, int toSecond) {
+    auto time = [](int second) {
+        char text[32];
+        std::snprintf(text, sizeof text, "30-12-1899 00:%02d:%02d", second / 60, second % 60);
+        return std::string(text);
+    };
+    return "<Situation Id=\"" + std::to_string(id) +
+           "\" Rel=\"Situations\" TeamId=\"11\" StartingTime=\"" + time(fromSecond) +
+           "\" EndingTime=\"" + time(toSecond) + "\">Attack</Situation>";
+}
+
+// Clips of the test video, whose frames show their own numbers: by default three of one
+// second each.
+std::string ClipsOfTheTestVideo(const std::string& situations = SituationXml(20, 0, 1) +
+                                                                SituationXml(30, 1, 2) +
+                                                                SituationXml(40, 2, 3)) {
     return "<MatchStatFile NextId=\"100\"><ActorFile Id=\"1\" Rel=\"ActorFile\"/>"
            "<SituationFile Id=\"2\" Rel=\"SituationFile\"><SituationDscr Id=\"3\" "
            "Rel=\"Situations\">Attack</SituationDscr></SituationFile>"
@@ -217,6 +227,129 @@ TEST_F(MediaIndexViewerTest, TheWindowPlaysStepsCopiesAndGoesFullScreenWithTheRe
     EXPECT_TRUE(mediatest::WaitUntil([&] { return !media->GetFullScreen(); }));
     EXPECT_FALSE(full->isVisible());
     run("VideoStop");
+}
+
+// File, Export Clips on a document of clips of the test video; the reel goes to a folder of
+// its own, so that what the export leaves there can be listed.
+class ExportClipsTest : public MediaIndexViewerTest {
+protected:
+    TMediaIndexForm* Open(const std::string& situations) {
+        const std::string path = m_dir.File("clips.vmi");
+        testsupport::WriteFile(path, ClipsOfTheTestVideo(situations));
+        m_viewer = Start({Q(path)});
+        QDir().mkpath(OutFolder());
+        return m_viewer->Form();
+    }
+    QString OutFolder() const { return Q(m_dir.File("out")); }
+    QString Out(const QString& name) const { return OutFolder() + u'/' + name; }
+    QStringList OutFiles() const {
+        return QDir(OutFolder()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
+    void Export() {
+        TMediaIndexForm* form = m_viewer->Form();
+        form->UpdateActions();
+        QAction* action = form->Action(QStringLiteral("FileExportClips"));
+        ASSERT_TRUE(action->isEnabled());
+        action->trigger();
+    }
+
+    std::unique_ptr<TMediaIndexViewer> m_viewer;
+};
+
+TEST_F(ExportClipsTest, RendersTheListIntoTheChosenFileAndReportsTheClipsLeftOut) {
+    // The fourth clip starts after the end of the 4 s video.
+    TMediaIndexForm* form = Open(SituationXml(20, 0, 1) + SituationXml(30, 1, 2) +
+                                 SituationXml(40, 2, 3) + SituationXml(50, 10, 11));
+    const QString reel = Out(QStringLiteral("reel.webm"));
+    questions->ChooseFile(reel);
+    questions->Answer(TQuestionAnswer::Ok);
+    Export();
+
+    const TUserPrompt& dialog = questions->Prompts().at(0);
+    EXPECT_EQ(dialog.type, TUserPrompt::TType::SaveDialog);
+    EXPECT_TRUE(dialog.filter.contains("*.webm") && dialog.filter.contains("*.mp4"))
+        << dialog.filter.toStdString();
+    EXPECT_EQ(dialog.defaultExtension, "webm");
+    EXPECT_EQ(dialog.fileName, Q(m_dir.File("clips.webm")));
+
+    // The window goes on while GStreamer renders: the dialog follows without holding it.
+    QProgressDialog* progress = form->ReelExport()->Progress();
+    ASSERT_NE(progress, nullptr);
+    EXPECT_TRUE(progress->isVisible());
+    EXPECT_FALSE(progress->isModal());
+    form->UpdateActions();
+    EXPECT_FALSE(form->Action(QStringLiteral("FileExportClips"))->isEnabled());
+
+    ASSERT_TRUE(mediatest::WaitUntil([&] { return questions->Prompts().size() == 2; }, 120'000));
+    const TUserPrompt& report = questions->Prompts()[1];
+    EXPECT_EQ(report.kind, TQuestionKind::Warning);
+    EXPECT_TRUE(report.text.contains("Exported 3 clips to \"" + reel + "\""))
+        << report.text.toStdString();
+    EXPECT_TRUE(report.text.contains("situation 50")) << report.text.toStdString();
+    EXPECT_FALSE(report.text.contains("situation 40")) << report.text.toStdString();
+    EXPECT_EQ(form->ReelExport()->Progress(), nullptr);
+
+    EXPECT_EQ(OutFiles(), QStringList({"reel.vtt", "reel.webm"}));
+    const std::optional<std::int64_t> length = TReelRenderer::VideoLengthMs(reel);
+    ASSERT_TRUE(length.has_value());
+    EXPECT_NEAR(static_cast<double>(*length), 3000.0, 200.0);
+    EXPECT_EQ(Q(testsupport::ReadFile(Out("reel.vtt").toStdString())).count(QStringLiteral("-->")),
+              3);
+    form->UpdateActions();
+    EXPECT_TRUE(form->Action(QStringLiteral("FileExportClips"))->isEnabled());
+}
+
+TEST_F(ExportClipsTest, CancelInTheProgressDialogLeavesNoFileBehind) {
+    // A minute of reel: long enough to be cancelled half way.
+    std::string situations;
+    for (int i = 0; i < 20; ++i) {
+        situations += SituationXml(20 + i, 0, 3);
+    }
+    TMediaIndexForm* form = Open(situations);
+    questions->ChooseFile(Out(QStringLiteral("reel.webm")));
+    Export();
+    QProgressDialog* progress = form->ReelExport()->Progress();
+    ASSERT_NE(progress, nullptr);
+    ASSERT_TRUE(mediatest::WaitUntil([&] { return progress->value() >= 1; }));
+    EXPECT_EQ(OutFiles().size(), 1) << OutFiles().join(' ').toStdString(); // the temporary file
+
+    auto* cancel = progress->findChild<QPushButton*>();
+    ASSERT_NE(cancel, nullptr);
+    QTest::mouseClick(cancel, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(form->ReelExport()->IsRunning());
+    EXPECT_EQ(form->ReelExport()->Progress(), nullptr);
+    EXPECT_EQ(OutFiles(), QStringList());
+    EXPECT_EQ(questions->Prompts().size(), 1u); // the save dialog; a cancel needs no message
+}
+
+TEST_F(ExportClipsTest, ACancelledSaveDialogDoesNothingAndAFileThatCannotBeWrittenIsExplained) {
+    TMediaIndexForm* form = Open(SituationXml(20, 0, 1));
+    questions->CancelDialog();
+    Export();
+    EXPECT_EQ(questions->Prompts().size(), 1u);
+    EXPECT_FALSE(form->ReelExport()->IsRunning());
+    EXPECT_EQ(form->ReelExport()->Progress(), nullptr);
+
+    struct TCase {
+        QString output;
+        const char* says;
+    };
+    const TCase cases[] = {
+        {Out(QStringLiteral("reel.avi")), ".webm or .mp4"},
+        {Out(QStringLiteral("missing/reel.webm")), "No such file or directory"},
+    };
+    for (const TCase& each : cases) {
+        questions->ChooseFile(each.output);
+        questions->Answer(TQuestionAnswer::Ok);
+        Export();
+        const TUserPrompt& message = questions->Prompts().back();
+        EXPECT_EQ(message.kind, TQuestionKind::Warning) << each.says;
+        EXPECT_TRUE(message.text.contains(each.says)) << message.text.toStdString();
+        EXPECT_FALSE(form->ReelExport()->IsRunning());
+    }
+    EXPECT_EQ(questions->Pending(), 0u);
+    EXPECT_EQ(OutFiles(), QStringList());
 }
 
 TEST_F(MediaIndexViewerTest, TheAdministratorHidesTheGraphPageBeforeTheWindowShows) {

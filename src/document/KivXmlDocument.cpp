@@ -62,8 +62,8 @@ std::string NotADateTime(const char* name, std::string_view id) {
 } // namespace
 
 std::string TKivXmlElement::TextContent(pugi::xml_node node) {
-    std::string text;
-    bool first = true;
+    std::string text = xml::ElementText(node);
+    bool first = text.empty();
     for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
         if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) {
             if (!first) {
@@ -157,6 +157,7 @@ void TKivXmlElement::SetDateTimeAttribute(const char* name, double value) {
 void TKivXmlElement::SetText(std::string_view value) {
     // The element's own first text node; CDATA sections do not count. A text inside a child
     // element belongs to the child and is never overwritten.
+    xml::UnembedText(m_node);
     pugi::xml_node target =
         m_node.find_child([](pugi::xml_node n) { return n.type() == pugi::node_pcdata; });
     if (!target) {

@@ -72,7 +72,7 @@ protected:
     // Creates the fixed single children of an element made without a node.
     virtual void CreateFixedChildren() {}
 
-    // Text and CDATA children of node, joined with one blank.
+    // The text held as node's value and its text and CDATA children, joined with one blank.
     static std::string TextContent(pugi::xml_node node);
     // Binds to node and caches its text content while calling visit(child, rel) for every
     // child element that has a "Rel" attribute: one walk over the children for both.
@@ -291,8 +291,8 @@ template <class T> T* TKivXmlElement::CreateNew(TKivXmlElement* owner, std::stri
 
 template <class F> void TKivXmlElement::BindChildren(pugi::xml_node node, F&& visit) {
     m_node = node;
-    m_text.clear();
-    bool first = true;
+    m_text = xml::ElementText(node);
+    bool first = m_text.empty();
     for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
         switch (child.type()) {
         case pugi::node_element:

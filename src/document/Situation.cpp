@@ -11,8 +11,7 @@ pugi::xml_node NoteElement(pugi::xml_node situation) {
 } // namespace
 
 void TSituation::AssignNode(pugi::xml_node node) {
-    CheckDateTimeOnLoad(node, "StartingTime");
-    CheckDateTimeOnLoad(node, "EndingTime");
+    CheckDateTimesOnLoad(node, {"StartingTime", "EndingTime"});
     TKivXmlParent::AssignNode(node);
 }
 

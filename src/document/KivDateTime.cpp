@@ -72,22 +72,64 @@ TDateTimeParts Decode(double value) {
     return p;
 }
 
-std::optional<double> Parse(std::string_view text) {
-    int numbers[6] = {-1, -1, -1, -1, -1, -1};
+namespace {
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Up to six runs of digits, separated by anything else; -1 for a number that is not there.
+void ScanNumbers(std::string_view text, int (&numbers)[6]) {
     std::size_t pos = 0;
     for (int& n : numbers) {
-        while (pos < text.size() && (text[pos] < '0' || text[pos] > '9')) {
+        while (pos < text.size() && !IsDigit(text[pos])) {
             ++pos;
         }
         if (pos == text.size()) {
             break;
         }
         long long v = 0;
-        while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
+        while (pos < text.size() && IsDigit(text[pos])) {
             v = v < 100000 ? v * 10 + (text[pos] - '0') : v; // stays out of range, no overflow
             ++pos;
         }
         n = static_cast<int>(v);
+    }
+}
+
+// The six numbers of the form every written file has, "dd-mm-yyyy hh:mm:ss" with any
+// separators, read from their places: what ScanNumbers reads from such a text, for less, as
+// a load reads the times of every situation. False for any other form.
+bool ReadWrittenForm(std::string_view text, int (&numbers)[6]) {
+    static constexpr std::size_t kStart[6] = {0, 3, 6, 11, 14, 17};
+    static constexpr std::size_t kLength[6] = {2, 2, 4, 2, 2, 2};
+    if (text.size() != 19) {
+        return false;
+    }
+    for (std::size_t separator : {2, 5, 10, 13, 16}) {
+        if (IsDigit(text[separator])) {
+            return false;
+        }
+    }
+    for (int i = 0; i < 6; ++i) {
+        int v = 0;
+        for (std::size_t k = kStart[i]; k < kStart[i] + kLength[i]; ++k) {
+            if (!IsDigit(text[k])) {
+                return false;
+            }
+            v = v * 10 + (text[k] - '0');
+        }
+        numbers[i] = v;
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<double> Parse(std::string_view text) {
+    int numbers[6] = {-1, -1, -1, -1, -1, -1};
+    if (!ReadWrittenForm(text, numbers)) {
+        ScanNumbers(text, numbers);
     }
     TDateTimeParts p;
     p.day = numbers[0];

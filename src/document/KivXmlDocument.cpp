@@ -62,8 +62,8 @@ std::string NotADateTime(const char* name, std::string_view id) {
 } // namespace
 
 std::string TKivXmlElement::TextContent(pugi::xml_node node) {
-    std::string text;
-    bool first = true;
+    std::string text = xml::ElementText(node);
+    bool first = text.empty();
     for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
         if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) {
             if (!first) {
@@ -87,18 +87,18 @@ TKivXmlDocument* TKivXmlElement::GetDocument() const {
     return m_document;
 }
 
-void TKivXmlElement::Bind(pugi::xml_node node) {
+void TKivXmlElement::Bind(pugi::xml_node node, const char* id) {
     // A loaded node's text is read by AssignNode, which follows.
     if (!node) {
         node = m_owner->Node().append_child(ElementName());
         node.append_attribute("Id").set_value(m_document->AllocateId().c_str());
     }
     m_node = node;
-    m_document->RegisterId(xml::FindAttribute(node, "Id").value(), this);
+    m_document->RegisterId(id ? id : xml::FindAttribute(node, "Id").value(), this);
 }
 
 void TKivXmlElement::AssignNode(pugi::xml_node node) {
-    BindChildren(node, [](pugi::xml_node, const char*) {});
+    BindChildren(node, [](const TLoadedChild&) {});
 }
 
 void TKivXmlElement::LoadFromXml(std::string_view text) {
@@ -139,15 +139,31 @@ double TKivXmlElement::GetDateTimeAttribute(const char* name) const {
     throw EKivXmlError(NotADateTime(name, Id()));
 }
 
-void TKivXmlElement::CheckDateTimeOnLoad(pugi::xml_node node, const char* name) const {
-    if (!m_document->ChecksDateTimesOnLoad() ||
-        kivdatetime::Parse(xml::FindAttribute(node, name).value())) {
+void TKivXmlElement::CheckDateTimesOnLoad(pugi::xml_node node,
+                                          std::initializer_list<const char*> names) const {
+    if (!m_document->ChecksDateTimesOnLoad()) {
         return;
     }
-    // pugixml places an element at its name; report the "<" before it.
-    const std::ptrdiff_t offset = node.offset_debug();
-    throw xml::EXmlParseError(NotADateTime(name, node.attribute("Id").value()),
-                              offset > 0 ? offset - 1 : offset);
+    constexpr std::size_t kMost = 4;
+    const char* values[kMost] = {"", "", "", ""};
+    const std::size_t count = std::min(names.size(), kMost);
+    for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute()) {
+        const char* attribute = a.name();
+        for (std::size_t i = 0; i < count; ++i) {
+            if (xml::NameIs(attribute, names.begin()[i])) {
+                values[i] = a.value();
+            }
+        }
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        if (kivdatetime::Parse(values[i])) {
+            continue;
+        }
+        // pugixml places an element at its name; report the "<" before it.
+        const std::ptrdiff_t offset = node.offset_debug();
+        throw xml::EXmlParseError(NotADateTime(names.begin()[i], node.attribute("Id").value()),
+                                  offset > 0 ? offset - 1 : offset);
+    }
 }
 
 void TKivXmlElement::SetDateTimeAttribute(const char* name, double value) {
@@ -157,6 +173,7 @@ void TKivXmlElement::SetDateTimeAttribute(const char* name, double value) {
 void TKivXmlElement::SetText(std::string_view value) {
     // The element's own first text node; CDATA sections do not count. A text inside a child
     // element belongs to the child and is never overwritten.
+    xml::UnembedText(m_node);
     pugi::xml_node target =
         m_node.find_child([](pugi::xml_node n) { return n.type() == pugi::node_pcdata; });
     if (!target) {

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <memory_resource>
 #include <stdexcept>
@@ -19,12 +20,20 @@
 class TKivXmlDocument;
 class TKivXmlElements;
 
-// How strictly a load checks the date-times a document needs (see CheckDateTimeOnLoad).
+// How strictly a load checks the date-times a document needs (see CheckDateTimesOnLoad).
 enum class TDateTimeCheck {
     // Every date-time the document needs must be readable, or the load fails.
     Strict,
     // Date-times are read only when asked for, for tools that report such faults.
     Lenient,
+};
+
+// A child element met while binding a loaded element, with the attributes that binding
+// reads, found in one pass over the child's attributes.
+struct TLoadedChild {
+    pugi::xml_node node;
+    const char* rel; // "Rel"
+    const char* id;  // "Id"; "" where absent
 };
 
 class EKivXmlError : public std::runtime_error {
@@ -50,6 +59,8 @@ public:
     // Creates an object of class T bound to node or, with no node, to a new element appended
     // to the owner's element with a freshly allocated "Id".
     template <class T> static T* Create(TKivXmlElement* owner, pugi::xml_node node = {});
+    // The same for a loaded child, whose identifier is already known.
+    template <class T> static T* Create(TKivXmlElement* owner, const TLoadedChild& child);
     // As Create without a node, then sets "Rel" to relation unless it is empty.
     template <class T> static T* CreateNew(TKivXmlElement* owner, std::string_view relation);
 
@@ -72,22 +83,27 @@ protected:
     // Creates the fixed single children of an element made without a node.
     virtual void CreateFixedChildren() {}
 
-    // Text and CDATA children of node, joined with one blank.
+    // The text held as node's value and its text and CDATA children, joined with one blank.
     static std::string TextContent(pugi::xml_node node);
-    // Binds to node and caches its text content while calling visit(child, rel) for every
-    // child element that has a "Rel" attribute: one walk over the children for both.
+    // Binds to node and caches its text content while calling visit(child) with a
+    // TLoadedChild for every child element that has a "Rel" attribute: one walk over the
+    // children for both.
     template <class F> void BindChildren(pugi::xml_node node, F&& visit);
-    // During a strict LoadFromFile, throws xml::EXmlParseError at node when its date-time
-    // attribute name is absent or unreadable; the load reports it with the file, line and
-    // column. Checked while the objects are built, not in a walk of its own.
-    void CheckDateTimeOnLoad(pugi::xml_node node, const char* name) const;
-    // Binds the single child of relation to child when rel names it; creates it if needed.
+    // During a strict LoadFromFile, throws xml::EXmlParseError at node when one of its
+    // date-time attributes names is absent or unreadable (the first in that order); the load
+    // reports it with the file, line and column. Checked while the objects are built, not in
+    // a walk of its own, and in one pass over the attributes.
+    void CheckDateTimesOnLoad(pugi::xml_node node, std::initializer_list<const char*> names) const;
+    // Binds the single child of relation to child when its "Rel" names it; creates it if
+    // needed.
     template <class T>
-    void LoadSingleChild(T*& field, const char* relation, pugi::xml_node child, const char* rel);
+    void LoadSingleChild(T*& field, const char* relation, const TLoadedChild& child);
 
 private:
     friend class TKivXmlDocument;
-    void Bind(pugi::xml_node node);
+    // Binds to node, or to a new element where there is none, and registers its identifier:
+    // id, or the node's own where id is null.
+    void Bind(pugi::xml_node node, const char* id = nullptr);
     void MarkModified();
 
     TKivXmlElement* m_owner;
@@ -226,13 +242,14 @@ public:
     }
 
     // Loads child as a member when its relation and tag are this collection's.
-    bool LoadChild(pugi::xml_node child, const char* rel) {
-        if (!xml::NameIs(rel, m_relation) || !xml::NameIs(child.name(), TMember::kElementName)) {
+    bool LoadChild(const TLoadedChild& child) {
+        if (!xml::NameIs(child.rel, m_relation) ||
+            !xml::NameIs(child.node.name(), TMember::kElementName)) {
             return false;
         }
         TMember* member = TKivXmlElement::Create<TMember>(m_owner, child);
         Add(member);
-        member->AssignNode(child);
+        member->AssignNode(child.node);
         return true;
     }
 
@@ -258,9 +275,7 @@ template <class TMember> class TKivXmlParent : public TKivXmlElement {
 public:
     void AssignNode(pugi::xml_node node) override {
         m_members.Clear(); // a catalogue object is re-bound when its document is reloaded
-        BindChildren(node, [this](pugi::xml_node child, const char* rel) {
-            m_members.LoadChild(child, rel);
-        });
+        BindChildren(node, [this](const TLoadedChild& child) { m_members.LoadChild(child); });
     }
 
 protected:
@@ -281,6 +296,14 @@ template <class T> T* TKivXmlElement::Create(TKivXmlElement* owner, pugi::xml_no
     return raw;
 }
 
+template <class T> T* TKivXmlElement::Create(TKivXmlElement* owner, const TLoadedChild& child) {
+    TKivXmlDocument* document = owner->GetDocument();
+    T* raw = new (document->ElementStorage(sizeof(T), alignof(T))) T(owner);
+    document->Adopt(raw);
+    raw->Bind(child.node, child.id);
+    return raw;
+}
+
 template <class T> T* TKivXmlElement::CreateNew(TKivXmlElement* owner, std::string_view relation) {
     T* raw = Create<T>(owner);
     if (!relation.empty()) {
@@ -291,15 +314,25 @@ template <class T> T* TKivXmlElement::CreateNew(TKivXmlElement* owner, std::stri
 
 template <class F> void TKivXmlElement::BindChildren(pugi::xml_node node, F&& visit) {
     m_node = node;
-    m_text.clear();
-    bool first = true;
+    m_text = xml::ElementText(node);
+    bool first = m_text.empty();
     for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
         switch (child.type()) {
-        case pugi::node_element:
-            if (pugi::xml_attribute rel = xml::FindAttribute(child, "Rel")) {
-                visit(child, rel.value());
+        case pugi::node_element: {
+            TLoadedChild loaded{child, nullptr, ""};
+            for (pugi::xml_attribute a = child.first_attribute(); a; a = a.next_attribute()) {
+                const char* name = a.name();
+                if (xml::NameIs(name, "Rel")) {
+                    loaded.rel = a.value();
+                } else if (xml::NameIs(name, "Id")) {
+                    loaded.id = a.value();
+                }
+            }
+            if (loaded.rel) {
+                visit(loaded);
             }
             break;
+        }
         case pugi::node_pcdata:
         case pugi::node_cdata:
             if (!first) {
@@ -315,16 +348,15 @@ template <class F> void TKivXmlElement::BindChildren(pugi::xml_node node, F&& vi
 }
 
 template <class T>
-void TKivXmlElement::LoadSingleChild(T*& field, const char* relation, pugi::xml_node child,
-                                     const char* rel) {
-    if (!xml::NameIs(rel, relation)) {
+void TKivXmlElement::LoadSingleChild(T*& field, const char* relation, const TLoadedChild& child) {
+    if (!xml::NameIs(child.rel, relation)) {
         return;
     }
     if (!field) {
         field = Create<T>(this, child);
     } else {
         // A fixed child made by the constructor takes the loaded element and its identifier.
-        m_document->RegisterId(xml::FindAttribute(child, "Id").value(), field);
+        m_document->RegisterId(child.id, field);
     }
-    field->AssignNode(child);
+    field->AssignNode(child.node);
 }

@@ -1,12 +1,12 @@
 #include "Match.h"
 
 void TMatch::AssignNode(pugi::xml_node node) {
-    CheckDateTimeOnLoad(node, "DateTime");
+    CheckDateTimesOnLoad(node, {"DateTime"});
     m_situations.Clear();
-    BindChildren(node, [this](pugi::xml_node child, const char* rel) {
-        m_situations.LoadChild(child, rel);
-        LoadSingleChild(m_homeTeam, "HomeTeam", child, rel);
-        LoadSingleChild(m_guestTeam, "GuestTeam", child, rel);
+    BindChildren(node, [this](const TLoadedChild& child) {
+        m_situations.LoadChild(child);
+        LoadSingleChild(m_homeTeam, "HomeTeam", child);
+        LoadSingleChild(m_guestTeam, "GuestTeam", child);
     });
 }
 

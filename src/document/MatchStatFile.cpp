@@ -10,11 +10,11 @@ void TMatchStatFile::AssignNode(pugi::xml_node node) {
     m_matches.Clear();
     m_queries.Clear();
     m_presentations.Clear();
-    BindChildren(node, [this](pugi::xml_node child, const char* rel) {
-        LoadSingleChild(m_actorFile, "ActorFile", child, rel);
-        LoadSingleChild(m_situationFile, "SituationFile", child, rel);
-        m_matches.LoadChild(child, rel) || m_queries.LoadChild(child, rel) ||
-            m_presentations.LoadChild(child, rel);
+    BindChildren(node, [this](const TLoadedChild& child) {
+        LoadSingleChild(m_actorFile, "ActorFile", child);
+        LoadSingleChild(m_situationFile, "SituationFile", child);
+        m_matches.LoadChild(child) || m_queries.LoadChild(child) ||
+            m_presentations.LoadChild(child);
     });
 }
 

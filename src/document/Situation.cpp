@@ -11,8 +11,7 @@ pugi::xml_node NoteElement(pugi::xml_node situation) {
 } // namespace
 
 void TSituation::AssignNode(pugi::xml_node node) {
-    CheckDateTimeOnLoad(node, "StartingTime");
-    CheckDateTimeOnLoad(node, "EndingTime");
+    CheckDateTimesOnLoad(node, {"StartingTime", "EndingTime"});
     TKivXmlParent::AssignNode(node);
 }
 
@@ -38,10 +37,11 @@ void TSituation::SetTeam(const TTeam* team) {
 
 std::string TSituation::Note() const {
     pugi::xml_node note = NoteElement(Node());
-    if (!note || !note.first_child()) {
+    if (!note || !xml::HasContent(note)) {
         return GetAttribute("Note");
     }
-    if (note.first_child().type() != pugi::node_cdata) {
+    // A plain text leads when the element holds it as its value.
+    if (*xml::ElementText(note) || note.first_child().type() != pugi::node_cdata) {
         return TextContent(note);
     }
     // A note holding "]]>" is written over several sections.
@@ -60,6 +60,7 @@ void TSituation::SetNote(std::string_view text) {
     }
     // An element without a leading CDATA section gets one in place of its content, so that
     // the note set is the note read back.
+    xml::UnembedText(note);
     pugi::xml_node section = note.first_child();
     if (!section || section.type() != pugi::node_cdata) {
         while (note.first_child()) {

@@ -9,6 +9,10 @@
 
 namespace {
 
+std::uint64_t AddressKey(const void* object) {
+    return reinterpret_cast<std::uintptr_t>(object);
+}
+
 std::uint64_t PairKey(TTextId category, TTextId value) {
     return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(category)) << 32) |
            static_cast<std::uint32_t>(value);
@@ -47,9 +51,8 @@ TSituationTable::TSituationTable(const TLabelFormat& format) : m_format(format) 
 }
 
 const TSituationTable::TMatchTexts& TSituationTable::MatchTexts(const TMatch* match) {
-    auto it = m_matches.find(match);
-    if (it != m_matches.end()) {
-        return it->second;
+    if (const int known = m_matchIds.Find(AddressKey(match)); known >= 0) {
+        return m_matches[static_cast<std::size_t>(known)];
     }
     TMatchTexts texts;
     if (match) {
@@ -67,12 +70,22 @@ const TSituationTable::TMatchTexts& TSituationTable::MatchTexts(const TMatch* ma
     } else {
         texts.date = texts.medium = texts.name = texts.home = texts.guest = m_empty;
     }
-    return m_matches.emplace(match, texts).first->second;
+    m_matchIds.Insert(AddressKey(match));
+    m_matches.push_back(texts);
+    return m_matches.back();
+}
+
+void TSituationTable::Reserve(std::size_t count) {
+    m_records.reserve(count);
+    m_ordinals.Reserve(count);
+    m_presentationNames.reserve(count);
+    m_pairOffsets.reserve(count + 1);
+    m_presentationPairs.reserve(count);
 }
 
 int TSituationTable::Register(TSituation* situation) {
-    if (auto it = m_ordinals.find(situation); it != m_ordinals.end()) {
-        return it->second;
+    if (const int known = m_ordinals.Find(AddressKey(situation)); known >= 0) {
+        return known;
     }
     // Everything that can throw is read before anything is stored.
     const auto* match = dynamic_cast<const TMatch*>(situation->Owner());
@@ -112,15 +125,14 @@ int TSituationTable::Register(TSituation* situation) {
 
     const int ordinal = Count();
     m_records.push_back(record);
-    m_ordinals.emplace(situation, ordinal);
+    m_ordinals.Insert(AddressKey(situation));
     m_presentationNames.push_back(kNoText);
     AddCountingPairs(record);
     return ordinal;
 }
 
 int TSituationTable::Find(const TSituation* situation) const {
-    auto it = m_ordinals.find(situation);
-    return it == m_ordinals.end() ? -1 : it->second;
+    return m_ordinals.Find(AddressKey(situation));
 }
 
 std::span<const TQuestionRecord> TSituationTable::Questions(const TSituationRecord& record) const {
@@ -147,17 +159,11 @@ std::string TSituationTable::AnswersText(const TQuestionRecord& question) const 
 }
 
 int TSituationTable::Pair(TTextId category, TTextId value) {
-    const std::uint64_t key = PairKey(category, value);
-    auto [it, inserted] = m_pairIds.try_emplace(key, PairCount());
-    if (inserted) {
-        m_pairKeys.push_back(key);
-    }
-    return it->second;
+    return m_pairIds.Insert(PairKey(category, value)).first;
 }
 
 int TSituationTable::FindPair(TTextId category, TTextId value) const {
-    auto it = m_pairIds.find(PairKey(category, value));
-    return it == m_pairIds.end() ? -1 : it->second;
+    return m_pairIds.Find(PairKey(category, value));
 }
 
 void TSituationTable::AddCountingPairs(const TSituationRecord& record) {

@@ -6,6 +6,7 @@
 #include "CategoryNames.h"
 #include "LabelFormat.h"
 #include "NameOrder.h"
+#include "OrdinalIndex.h"
 #include "TextPool.h"
 
 #include <cstdint>
@@ -67,6 +68,8 @@ public:
     TTextPool& Texts() { return m_texts; }
     const TTextPool& Texts() const { return m_texts; }
 
+    // Room for count situations, so that registering them all takes linear time.
+    void Reserve(std::size_t count);
     // The situation's number, reading its record on first sight. Reading its times or team can
     // throw; the situation is then not registered.
     int Register(TSituation* situation);
@@ -93,7 +96,7 @@ public:
     const std::vector<int>& SortRanks(const std::string& sortCategory) const;
 
     // One-dimensional counts are kept per (category, value) pair, numbered densely.
-    int PairCount() const { return static_cast<int>(m_pairKeys.size()); }
+    int PairCount() const { return m_pairIds.Count(); }
     int FindPair(TTextId category, TTextId value) const;
     // Every counting pair of the situation, its presentation included.
     template <class F> void ForEachCountingPair(int ordinal, F&& visit) const {
@@ -138,13 +141,13 @@ private:
     std::vector<TSituationRecord> m_records;
     std::vector<TQuestionRecord> m_questions;
     std::vector<TTextId> m_answers;
-    std::unordered_map<const TSituation*, int> m_ordinals;
-    std::unordered_map<const TMatch*, TMatchTexts> m_matches;
+    TOrdinalIndex m_ordinals; // of the situations' addresses
+    TOrdinalIndex m_matchIds; // of the matches' addresses, numbering m_matches
+    std::vector<TMatchTexts> m_matches;
     std::vector<TTextId> m_presentationNames;
     std::uint64_t m_presentationEdits = 0;
 
-    std::unordered_map<std::uint64_t, int> m_pairIds;
-    std::vector<std::uint64_t> m_pairKeys;
+    TOrdinalIndex m_pairIds; // of PairKey(category, value)
     std::vector<int> m_pairOffsets{0};
     std::vector<int> m_pairs;
     std::vector<int> m_presentationPairs;

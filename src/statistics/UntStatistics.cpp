@@ -256,6 +256,11 @@ void TSituationStatistics::Build() {
     std::unordered_map<TTextId, TSituationIndex*> questionIndexes;
     const TTextId empty = texts.Intern("");
     const TTextId none = table.NoneText();
+    std::size_t situations = 0;
+    for (const TMatch* match : m_document->Matches()) {
+        situations += static_cast<std::size_t>(match->Situations().Count());
+    }
+    table.Reserve(situations);
     for (const TMatch* match : m_document->Matches()) {
         for (TSituation* situation : match->Situations()) {
             const int ordinal = table.Register(situation);

@@ -30,10 +30,10 @@ bool IsAllowedChar(char32_t cp) {
 }
 
 // Decodes the references of one value; returns false if the value has none. An error is
-// placed at the node at.
+// placed at the offset that offset() returns, asked for only then.
 // pugixml is run without its own escape handling so that an undefined entity is an error
 // here instead of being taken literally.
-bool DecodeReferences(const char* text, std::string& out, pugi::xml_node at) {
+template <class FOffset> bool DecodeReferences(const char* text, std::string& out, FOffset offset) {
     // Values are short, too short for strchr to pay.
     const char* ampersand = text;
     while (*ampersand && *ampersand != '&') {
@@ -44,8 +44,6 @@ bool DecodeReferences(const char* text, std::string& out, pugi::xml_node at) {
     }
     const std::string_view value = text;
     const std::size_t amp = static_cast<std::size_t>(ampersand - text);
-    // Found only on the way to an error: pugixml finds a node's offset by a walk up the tree.
-    auto offset = [at] { return at.offset_debug(); };
     out.assign(value.substr(0, amp));
     std::size_t pos = amp;
     while (pos < value.size()) {
@@ -240,6 +238,13 @@ constexpr std::size_t kMaxDepth = 1000;
 
 } // namespace
 
+void UnembedText(pugi::xml_node element) {
+    if (const char* text = ElementText(element); *text) {
+        element.prepend_child(pugi::node_pcdata).set_value(text);
+        element.text().set(""); // the value comes first, ahead of the new child
+    }
+}
+
 pugi::xml_attribute FindAttribute(pugi::xml_node node, const char* name) {
     for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute()) {
         if (SameName(a.name(), name)) {
@@ -289,8 +294,11 @@ TParseResult Parse(TTextBuffer text, const TParseOptions& options) {
     const bool mayPreserve = text.View().find("xml:space") != std::string_view::npos;
     // As a fragment, pugixml keeps what stands beside the root instead of dropping it, so
     // that it can be refused.
+    // An element's leading text is held as its value, not as a node of its own: most
+    // elements of a media index hold one text and nothing else.
     unsigned flags = pugi::parse_cdata | pugi::parse_eol | pugi::parse_wconv_attribute |
-                     pugi::parse_comments | pugi::parse_pi | pugi::parse_fragment;
+                     pugi::parse_comments | pugi::parse_pi | pugi::parse_fragment |
+                     pugi::parse_embed_pcdata;
     flags |= mayPreserve ? pugi::parse_ws_pcdata : pugi::parse_trim_pcdata;
 
     TParseResult info;
@@ -309,6 +317,16 @@ TParseResult Parse(TTextBuffer text, const TParseOptions& options) {
 
     std::string scratch;
     std::string decoded;
+    // The text to store for one value of character data once it is normalized and decoded:
+    // null where the value stays as it is, empty where it is dropped.
+    auto readText = [&](const char* value, bool preserve, auto offset) -> const char* {
+        const bool normalized = !preserve && NormalizeSpace(value, scratch);
+        const char* text = normalized ? scratch.c_str() : value;
+        if (*text && DecodeReferences(text, decoded, offset)) {
+            return decoded.c_str();
+        }
+        return normalized ? text : nullptr;
+    };
     // Walked in document order, the order in which pugixml laid the tree out in memory.
     std::vector<TOpenElement> open;
     TUniqueNames names;
@@ -317,7 +335,8 @@ TParseResult Parse(TTextBuffer text, const TParseOptions& options) {
         for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
             const char* name = a.name();
             names.Add(name, element);
-            if (DecodeReferences(a.value(), decoded, element)) {
+            if (DecodeReferences(a.value(), decoded,
+                                 [element] { return element.offset_debug(); })) {
                 a.set_value(decoded.c_str());
             }
             if (SameName(name, options.idName)) {
@@ -327,6 +346,13 @@ TParseResult Parse(TTextBuffer text, const TParseOptions& options) {
                 }
             } else if (SameName(name, "xml:space")) {
                 preserve = std::strcmp(a.value(), "preserve") == 0;
+            }
+        }
+        // The leading text, which pugixml holds as the element's value.
+        if (const char* value = element.value(); *value) {
+            const std::ptrdiff_t offset = value - buffer.Data();
+            if (const char* text = readText(value, preserve, [offset] { return offset; })) {
+                element.text().set(text); // the empty text takes the value away
             }
         }
         open.push_back({element, element.first_child(), preserve});
@@ -348,14 +374,14 @@ TParseResult Parse(TTextBuffer text, const TParseOptions& options) {
             }
             enter(child, top.preserve); // invalidates top
         } else if (child.type() == pugi::node_pcdata) {
-            const bool normalized = !top.preserve && NormalizeSpace(child.value(), scratch);
-            const char* value = normalized ? scratch.c_str() : child.value();
-            if (!*value) {
+            // Found only on the way to an error: pugixml finds a node's offset by a walk up
+            // the tree.
+            const char* text =
+                readText(child.value(), top.preserve, [child] { return child.offset_debug(); });
+            if (text && !*text) {
                 top.element.remove_child(child);
-            } else if (DecodeReferences(value, decoded, child)) {
-                child.set_value(decoded.c_str());
-            } else if (normalized) {
-                child.set_value(scratch.c_str());
+            } else if (text) {
+                child.set_value(text);
             }
         }
     }

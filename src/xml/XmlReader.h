@@ -34,12 +34,29 @@ struct TParseOptions {
 // Parses UTF-8 text into a new tree, in place: the tree keeps the text as its buffer.
 // Outside CDATA sections, leading and trailing white space of character data is removed,
 // inner runs of white space become one blank and character data that becomes empty is
-// dropped, except below an element with xml:space="preserve". Throws EXmlParseError,
+// dropped, except below an element with xml:space="preserve". An element's leading text,
+// the one before any child node, is held as the element's value instead of a text node of
+// its own (see ElementText and UnembedText). Throws EXmlParseError,
 // with the byte offset of the fault, for a text that is not well-formed, an undefined
 // entity or a reference to a character that XML does not allow.
 TParseResult Parse(TTextBuffer text, const TParseOptions& options = {});
 // The same on a copy of text.
 TParseResult Parse(std::string_view text, const TParseOptions& options = {});
+
+// The text an element holds as its value, or "" for none: its leading text in a parsed tree.
+inline const char* ElementText(pugi::xml_node element) {
+    return element.type() == pugi::node_element ? element.value() : "";
+}
+
+// Whether an element has children or a text held as its value: whether it is written with
+// an end tag.
+inline bool HasContent(pugi::xml_node element) {
+    return element.first_child() || *ElementText(element);
+}
+
+// Turns a text held as the element's value into a text node before its children, as it
+// would stand in a tree built node by node, for the edits that work on text nodes.
+void UnembedText(pugi::xml_node element);
 
 // The attribute of node with that name, or none. Names are screened by their first letter,
 // which is cheaper than pugixml's lookup on the nodes of a whole media index.

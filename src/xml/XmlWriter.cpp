@@ -1,6 +1,7 @@
 #include "XmlWriter.h"
 
 #include "XmlEncoding.h"
+#include "XmlReader.h"
 
 #include <algorithm>
 #include <array>
@@ -199,13 +200,23 @@ void AppendNode(std::string& out, pugi::xml_node root, bool formatted, TLineBrea
         out.append("\r\n");
     }
     std::vector<TOpenElement> stack;
-    AppendStartTag(out, root);
-    if (!root.first_child()) {
-        out.append("/>");
+    // Writes the start tag and the text held as the element's value, and opens the element;
+    // false for an element written as an empty-element tag.
+    auto open = [&](pugi::xml_node element, int depth) {
+        AppendStartTag(out, element);
+        if (!HasContent(element)) {
+            out.append("/>");
+            return false;
+        }
+        out.push_back('>');
+        const char* text = ElementText(element);
+        AppendEscaped(out, text, TEscapeContext::Text, lineBreaks);
+        stack.push_back({element, element.first_child(), depth, *text != '\0'});
+        return true;
+    };
+    if (!open(root, 0)) {
         return;
     }
-    out.push_back('>');
-    stack.push_back({root, root.first_child(), 0, false});
     while (!stack.empty()) {
         flushPiece();
         TOpenElement& top = stack.back();
@@ -228,14 +239,7 @@ void AppendNode(std::string& out, pugi::xml_node root, bool formatted, TLineBrea
             writeLeaf(child);
             continue;
         }
-        AppendStartTag(out, child);
-        if (!child.first_child()) {
-            out.append("/>");
-            continue;
-        }
-        out.push_back('>');
-        int depth = top.depth + 1;
-        stack.push_back({child, child.first_child(), depth, false}); // invalidates top
+        open(child, top.depth + 1); // invalidates top
     }
 }
 

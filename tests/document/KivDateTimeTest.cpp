@@ -37,6 +37,9 @@ INSTANTIATE_TEST_SUITE_P(
                       TParseCase{"05-08-2006 00:10:00", true, {2006, 8, 5, 0, 10, 0, 0}},
                       TParseCase{"29-02-2008", true, {2008, 2, 29, 0, 0, 0, 0}},
                       TParseCase{"1-1-99", true, {2099, 1, 1, 0, 0, 0, 0}},
+                      // The written form is read the same way as the others.
+                      TParseCase{"01-01-0099 00:00:00", true, {2099, 1, 1, 0, 0, 0, 0}},
+                      TParseCase{"31.12.2005T23-59-58", true, {2005, 12, 31, 23, 59, 58, 0}},
                       TParseCase{"30-12-1899", true, {1899, 12, 30, 0, 0, 0, 0}},
                       TParseCase{"12-13-2005", false, {}}, TParseCase{"29-02-2007", false, {}},
                       TParseCase{"00-01-2005", false, {}},

@@ -105,7 +105,7 @@ TEST(XmlWriter, FileOutputWritesEveryLineBreakAsCrLf) {
     xml::TParseResult parsed = xml::Parse("<r xml:space='preserve'>a\nb<c>x\ry</c><![CDATA[1\n2]]>"
                                           "<!--p\nq--></r>");
     pugi::xml_node root = parsed.tree->document.document_element();
-    root.first_child().set_value("a\r\nb\rc\n");
+    root.text().set("a\r\nb\rc\n"); // the leading text, held as the element's value
     root.append_attribute("v").set_value("l1\r\nl2");
     std::string out;
     xml::AppendNode(out, root, true, xml::TLineBreaks::CrLf);
@@ -271,6 +271,19 @@ TEST(KivXmlElement, SetTextReplacesTheOwnTextAndNeverAChildsText) {
     EXPECT_EQ(team->Text(), "New");
     EXPECT_EQ(team->GetXml(), "<TeamDscr Id=\"3\" Rel=\"Teams\"><PlayerDscr Id=\"4\" "
                               "Rel=\"Players\">Jonas</PlayerDscr>New</TeamDscr>");
+}
+
+TEST(KivXmlElement, SetTextOnALoadedElementReplacesItsLeadingTextInPlace) {
+    TMatchStatFile document;
+    document.LoadFromXml("<MatchStatFile><ActorFile Id='1' Rel='ActorFile'>"
+                         "<TeamDscr Id='2' Rel='Teams'>Old<PlayerDscr Id='3' Rel='Players'>Jonas"
+                         "</PlayerDscr> tail</TeamDscr></ActorFile></MatchStatFile>");
+    TTeamDscr* team = document.ActorFile()->Teams().Items(0);
+    EXPECT_EQ(team->Text(), "Old tail");
+    team->SetText("New");
+    EXPECT_EQ(team->Text(), "New");
+    EXPECT_EQ(team->GetXml(), "<TeamDscr Id=\"2\" Rel=\"Teams\">New<PlayerDscr Id=\"3\" "
+                              "Rel=\"Players\">Jonas</PlayerDscr>tail</TeamDscr>");
 }
 
 TEST(KivXmlElements, RemoveDetachesButKeepsTheObjectResolvable) {

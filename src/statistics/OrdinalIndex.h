@@ -1,0 +1,30 @@
+#pragma once
+// Dense numbers for distinct 64-bit keys, handed out in the order the keys first come: one
+// open-addressed table of numbers beside the keys themselves, so that a million keys cost two
+// flat arrays instead of a node each.
+
+#include <cstddef>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+class TOrdinalIndex {
+public:
+    // Room for count keys without a rehash.
+    void Reserve(std::size_t count);
+    // The key's number, and whether the key is new.
+    std::pair<int, bool> Insert(std::uint64_t key);
+    // -1 for a key never inserted.
+    int Find(std::uint64_t key) const;
+    int Count() const { return static_cast<int>(m_keys.size()); }
+    std::uint64_t Key(int ordinal) const { return m_keys[static_cast<std::size_t>(ordinal)]; }
+
+private:
+    static constexpr int kEmpty = -1;
+    // The slot that holds key's number, or the empty slot where it would go.
+    std::size_t SlotOf(std::uint64_t key) const;
+    void Rehash(std::size_t slotCount);
+
+    std::vector<std::uint64_t> m_keys; // by number
+    std::vector<int> m_slots;          // numbers, kEmpty where free; a power of two long
+};

@@ -1,0 +1,35 @@
+#include "OrdinalIndex.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+TEST(OrdinalIndex, NumbersDistinctKeysInTheOrderTheyFirstCome) {
+    TOrdinalIndex index;
+    EXPECT_EQ(index.Find(0), -1);
+    // Keys alike in their low bits, as aligned addresses are, and zero.
+    const std::vector<std::uint64_t> keys = {0x7f0000001000, 0, 0x7f0000002000, 42};
+    for (int i = 0; i < static_cast<int>(keys.size()); ++i) {
+        EXPECT_EQ(index.Insert(keys[static_cast<std::size_t>(i)]), std::make_pair(i, true));
+    }
+    EXPECT_EQ(index.Insert(0), std::make_pair(1, false));
+    EXPECT_EQ(index.Find(42), 3);
+    EXPECT_EQ(index.Find(43), -1);
+    EXPECT_EQ(index.Key(2), 0x7f0000002000u);
+    EXPECT_EQ(index.Count(), 4);
+}
+
+TEST(OrdinalIndex, KeepsEveryNumberAcrossGrowthBeyondWhatWasReserved) {
+    TOrdinalIndex index;
+    index.Reserve(10);
+    constexpr int kCount = 100'000;
+    for (int i = 0; i < kCount; ++i) {
+        index.Insert(static_cast<std::uint64_t>(i) * 64);
+    }
+    for (int i = 0; i < kCount; i += 997) {
+        EXPECT_EQ(index.Find(static_cast<std::uint64_t>(i) * 64), i);
+    }
+    EXPECT_EQ(index.Find(64 * kCount), -1);
+    EXPECT_EQ(index.Count(), kCount);
+}

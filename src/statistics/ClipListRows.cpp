@@ -1,6 +1,5 @@
 #include "ClipListRows.h"
 
-#include "KivDateTime.h"
 #include "Situation.h"
 #include "SituationTable.h"
 #include "UntStatistics.h"
@@ -160,9 +159,7 @@ std::int64_t TClipListRows::TimeKey(int row, TClipColumn kind) const {
     if (kind == TClipColumn::From) {
         return record.startBlank ? kBlankTime : record.startMs;
     }
-    // The ending time is read only here: the statistics never need it.
-    const double ending = record.situation->EndingTime();
-    return IsBlankTime(ending) ? kBlankTime : kivdatetime::TimeOfDayMs(ending);
+    return record.endBlank ? kBlankTime : record.endMs;
 }
 
 std::string TClipListRows::TimeText(std::int64_t key) const {

@@ -65,8 +65,7 @@ public:
     TSituation* Situation(int row) const;
     // "From" and "To" are empty at day 0, midnight; "Clip Team" is empty without a team; a
     // question column holds the answers joined by " & ", empty where the situation does not
-    // answer that question. Throws when a situation's "EndingTime" cannot be read, which a
-    // loaded document rules out.
+    // answer that question.
     QString Text(int row, int column) const;
     // Every different text of a column, each once, in no particular order: what a view needs
     // to widen the column to its widest text without formatting every row.

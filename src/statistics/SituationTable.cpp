@@ -80,6 +80,7 @@ int TSituationTable::Register(TSituation* situation) {
     const TTeam* team = situation->Team();
     const double startingTime = situation->StartingTime();
     const std::int64_t startMs = kivdatetime::TimeOfDayMs(startingTime);
+    const double endingTime = situation->EndingTime();
 
     TSituationRecord record;
     record.situation = situation;
@@ -97,6 +98,8 @@ int TSituationTable::Register(TSituation* situation) {
     record.interval = m_texts.Intern(TimeIntervalLabel(startMs));
     record.startMs = static_cast<std::int32_t>(startMs);
     record.startBlank = IsBlankTime(startingTime);
+    record.endMs = static_cast<std::int32_t>(kivdatetime::TimeOfDayMs(endingTime));
+    record.endBlank = IsBlankTime(endingTime);
     record.firstQuestion = static_cast<int>(m_questions.size());
     for (const TQuestion* question : situation->Questions()) {
         TQuestionRecord q;
@@ -256,7 +259,7 @@ std::vector<int> TSituationTable::TimeSortRanks(TClipColumn column) const {
         if (column == TClipColumn::Date) {
             key += static_cast<std::int64_t>(record.matchDay) * kivdatetime::kMsPerDay;
         } else if (column == TClipColumn::To) {
-            key = kivdatetime::TimeOfDayMs(record.situation->EndingTime());
+            key = record.endMs;
         }
         keys.emplace_back(key, static_cast<int>(o));
     }

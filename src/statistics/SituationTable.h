@@ -40,6 +40,8 @@ struct TSituationRecord {
     TTextId interval = kNoText; // time interval label
     std::int32_t startMs = 0;   // time of day of StartingTime
     bool startBlank = false;    // StartingTime is day 0 at midnight, which shows no time
+    std::int32_t endMs = 0;     // the same two of EndingTime, for "To" and the clip lengths
+    bool endBlank = false;      // (read once here rather than from the element per row)
     bool onHomeSide = false;    // the team is the match's home team
     int firstQuestion = 0;
     int questionCount = 0;
@@ -68,7 +70,8 @@ public:
     const TTextPool& Texts() const { return m_texts; }
 
     // The situation's number, reading its record on first sight. Reading its times or team can
-    // throw; the situation is then not registered.
+    // throw; the situation is then not registered. The record is not read again: a document's
+    // situations keep their times while statistics over it live.
     int Register(TSituation* situation);
     // -1 for a situation never registered.
     int Find(const TSituation* situation) const;

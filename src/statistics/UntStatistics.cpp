@@ -417,6 +417,15 @@ void TSituationSet::BuildSortedView() {
     }
 }
 
+std::int64_t TSituationSet::TotalLengthMs() const {
+    std::int64_t total = 0;
+    for (int ordinal : m_items) {
+        const TSituationRecord& record = m_table->Record(ordinal);
+        total += record.endMs - record.startMs;
+    }
+    return total;
+}
+
 int TSituationSet::SortedCount() const {
     if (m_sortCategory.empty()) {
         return Count();

@@ -37,6 +37,25 @@ const char* TimeIntervalLabel(std::int64_t timeOfDayMs) {
     return labels[std::min<std::int64_t>(tenMinutes, 6)];
 }
 
+TRecordText ClipColumnText(TClipColumn column) {
+    switch (column) {
+    case TClipColumn::Date:
+        return &TSituationRecord::matchDate;
+    case TClipColumn::Name:
+        return &TSituationRecord::matchName;
+    case TClipColumn::Team1:
+        return &TSituationRecord::home;
+    case TClipColumn::Team2:
+        return &TSituationRecord::guest;
+    case TClipColumn::ClipTeam:
+        return &TSituationRecord::team;
+    case TClipColumn::ClipType:
+        return &TSituationRecord::clipType;
+    default:
+        return nullptr;
+    }
+}
+
 TSituationTable::TSituationTable(const TLabelFormat& format) : m_format(format) {
     m_empty = m_texts.Intern("");
     m_none = m_texts.Intern(category::kNone);
@@ -136,10 +155,10 @@ std::span<const TTextId> TSituationTable::Answers(const TQuestionRecord& questio
             static_cast<std::size_t>(question.answerCount)};
 }
 
-std::string TSituationTable::AnswersText(const TQuestionRecord& question) const {
+std::string TSituationTable::AnswersText(std::span<const TTextId> answers) const {
     std::string text;
     bool first = true;
-    for (TTextId answer : Answers(question)) {
+    for (TTextId answer : answers) {
         if (!first) {
             text.append(" & ");
         }
@@ -301,29 +320,11 @@ const std::vector<int>& TSituationTable::SortRanks(const std::string& sortCatego
     // The fixed columns of the clip list sort by what they show; "Clip Team" and "Name" would
     // otherwise be taken for questions and leave the list unsorted. Of the other fixed
     // categories, "Medium" and "Team" sort by their values.
-    using TField = TTextId TSituationRecord::*;
-    TField field = nullptr;
+    TRecordText field = nullptr;
     const std::optional<TClipColumn> column = FindFixedClipColumn(sortCategory);
     if (column) {
-        switch (*column) {
-        case TClipColumn::Name:
-            field = &TSituationRecord::matchName;
-            break;
-        case TClipColumn::Team1:
-            field = &TSituationRecord::home;
-            break;
-        case TClipColumn::Team2:
-            field = &TSituationRecord::guest;
-            break;
-        case TClipColumn::ClipTeam:
-            field = &TSituationRecord::team;
-            break;
-        case TClipColumn::ClipType:
-            field = &TSituationRecord::clipType;
-            break;
-        default:
-            break;
-        }
+        // "Date" sorts by the time of the clip, not by the match's date alone.
+        field = *column == TClipColumn::Date ? nullptr : ClipColumnText(*column);
     } else if (const std::optional<TFixedCategory> fixed = FindFixedCategory(sortCategory)) {
         if (*fixed == TFixedCategory::Medium) {
             field = &TSituationRecord::medium;

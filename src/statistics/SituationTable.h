@@ -47,6 +47,11 @@ struct TSituationRecord {
     int questionCount = 0;
 };
 
+// The text of a record that a clip-list column shows; none for "From", "To" and the question
+// columns, which show times and answers.
+using TRecordText = TTextId TSituationRecord::*;
+TRecordText ClipColumnText(TClipColumn column);
+
 // Values of one category for every situation: those of ordinal o are
 // values[offsets[o] .. offsets[o + 1]).
 struct TTabulation {
@@ -83,7 +88,10 @@ public:
     std::span<const TQuestionRecord> Questions(const TSituationRecord& record) const;
     std::span<const TTextId> Answers(const TQuestionRecord& question) const;
     // The answers joined by " & ", as a question column shows them.
-    std::string AnswersText(const TQuestionRecord& question) const;
+    std::string AnswersText(std::span<const TTextId> answers) const;
+    std::string AnswersText(const TQuestionRecord& question) const {
+        return AnswersText(Answers(question));
+    }
 
     // The presentation that counts and tabulates for a situation; kNoText for none.
     void SetPresentationName(int ordinal, TTextId name);

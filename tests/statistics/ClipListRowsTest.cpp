@@ -175,7 +175,7 @@ TEST_F(ClipListRowsTest, GivesEachColumnsDistinctTextsAndItsWidths) {
     TClipListRows rows;
     rows.Fill(m_set);
     const auto distinct = [&](int column) {
-        std::vector<QString> texts = rows.DistinctTexts(column);
+        std::vector<QString> texts = rows.DistinctTexts()[static_cast<std::size_t>(column)];
         std::sort(texts.begin(), texts.end());
         return QStringList(texts.begin(), texts.end());
     };

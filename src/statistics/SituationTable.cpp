@@ -216,7 +216,7 @@ TTextId TSituationTable::PresentationName(int ordinal) const {
     return m_presentationNames[static_cast<std::size_t>(ordinal)];
 }
 
-int TSituationTable::IdRank(int ordinal) const {
+const std::vector<int>& TSituationTable::IdRanks() const {
     if (m_idRanksState != State()) {
         std::vector<std::string> ids;
         ids.reserve(m_records.size());
@@ -241,7 +241,7 @@ int TSituationTable::IdRank(int ordinal) const {
         }
         m_idRanksState = State();
     }
-    return m_idRanks[static_cast<std::size_t>(ordinal)];
+    return m_idRanks;
 }
 
 // Ranks of texts that may repeat: equal texts get equal ranks; each distinct text is

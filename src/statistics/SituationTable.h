@@ -97,8 +97,9 @@ public:
     void SetPresentationName(int ordinal, TTextId name);
     TTextId PresentationName(int ordinal) const;
 
-    // Position of the situation's identifier in name order; ties follow registration.
-    int IdRank(int ordinal) const;
+    // Position of each situation's identifier in name order, by situation number; ties follow
+    // registration.
+    const std::vector<int>& IdRanks() const;
 
     // Sort rank of every situation for a sort category of the situation set.
     const std::vector<int>& SortRanks(const std::string& sortCategory) const;

@@ -153,8 +153,10 @@ void TSituationIndex::SortSelection() const {
     if (m_selectionSorted) {
         return;
     }
-    std::sort(m_selection.begin(), m_selection.end(),
-              [this](int a, int b) { return m_table->IdRank(a) < m_table->IdRank(b); });
+    const std::vector<int>& ranks = m_table->IdRanks();
+    std::sort(m_selection.begin(), m_selection.end(), [&ranks](int a, int b) {
+        return ranks[static_cast<std::size_t>(a)] < ranks[static_cast<std::size_t>(b)];
+    });
     m_selectionSorted = true;
 }
 

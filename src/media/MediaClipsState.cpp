@@ -42,10 +42,7 @@ void TMediaClipsState::SetSituationSet(TSituationSet* set) {
     if (!set) {
         return;
     }
-    for (int i = 0; i < set->Count(); ++i) {
-        const TSituation& situation = *set->Items(i);
-        m_totalLengthMs += EndMs(situation) - StartMs(situation);
-    }
+    m_totalLengthMs = set->TotalLengthMs();
     Controller().NotifyTimeChanged(0, GetLength());
     Controller().NotifyClipChanged(OrderedCount() > 0 ? 0 : -1);
 }

@@ -6,9 +6,41 @@
 #include "UntStatistics.h"
 
 #include <algorithm>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <unordered_set>
+
+namespace {
+
+// The answers of a question record, compared by their interned texts.
+struct TAnswersHash {
+    std::size_t operator()(std::span<const TTextId> answers) const {
+        std::size_t hash = answers.size();
+        for (TTextId answer : answers) {
+            hash = hash * 1000003u ^ static_cast<std::size_t>(answer);
+        }
+        return hash;
+    }
+};
+struct TAnswersEqual {
+    bool operator()(std::span<const TTextId> a, std::span<const TTextId> b) const {
+        return std::equal(a.begin(), a.end(), b.begin(), b.end());
+    }
+};
+
+using TQuestionIterator = std::span<const TQuestionRecord>::iterator;
+
+// When a situation asks one question twice, the later answers show, as they overwrite the
+// earlier ones in the list.
+bool Shows(TQuestionIterator question, TQuestionIterator end) {
+    return question->answerCount > 0 &&
+           std::none_of(question + 1, end, [&](const TQuestionRecord& later) {
+               return later.text == question->text && later.answerCount > 0;
+           });
+}
+
+} // namespace
 
 TClipListRows::TClipListRows() {
     LayFixedColumns();
@@ -28,7 +60,7 @@ void TClipListRows::LayFixedColumns() {
     std::vector<TColumn> columns;
     for (const TClipColumnSpec& spec : kFixedClipColumns) {
         if ((!spec.media || m_showMedia) && (!spec.team || m_showTeam)) {
-            columns.push_back({spec.column});
+            columns.push_back({spec.column, kNoText, ClipColumnText(spec.column)});
         }
     }
     m_fixedCount = static_cast<int>(columns.size());
@@ -136,48 +168,29 @@ TSituation* TClipListRows::Situation(int row) const {
     return Record(row).situation;
 }
 
-TTextId TClipListRows::FixedText(const TSituationRecord& record, TClipColumn kind) const {
-    switch (kind) {
-    case TClipColumn::Date:
-        return record.matchDate;
-    case TClipColumn::Name:
-        return record.matchName;
-    case TClipColumn::Team1:
-        return record.home;
-    case TClipColumn::Team2:
-        return record.guest;
-    case TClipColumn::ClipTeam:
-        return record.team;
-    case TClipColumn::ClipType:
-        return record.clipType;
-    default:
-        return kNoText;
-    }
-}
-
-std::int64_t TClipListRows::TimeKey(int row, TClipColumn kind) const {
-    const TSituationRecord& record = Record(row);
-    if (kind == TClipColumn::From) {
-        return record.startBlank ? kBlankTime : record.startMs;
-    }
-    // The ending time is read only here: the statistics never need it.
-    const double ending = record.situation->EndingTime();
-    return IsBlankTime(ending) ? kBlankTime : kivdatetime::TimeOfDayMs(ending);
+std::int64_t TClipListRows::TimeKey(const TSituationRecord& record, TClipColumn kind) const {
+    const bool blank = kind == TClipColumn::From ? record.startBlank : record.endBlank;
+    const std::int64_t ms = kind == TClipColumn::From ? record.startMs : record.endMs;
+    return blank ? kBlankTime : ms - ms % m_table->Format().TimeResolutionMs();
 }
 
 std::string TClipListRows::TimeText(std::int64_t key) const {
     return key == kBlankTime ? std::string() : m_table->Format().FormatTimeOfDayMs(key);
 }
 
-// When a situation asks one question twice, the later answers show, as they overwrite the
-// earlier ones in the list.
-std::string TClipListRows::QuestionText(const TSituationRecord& record, TTextId question) const {
-    const TQuestionRecord* shown = nullptr;
-    for (const TQuestionRecord& q : m_table->Questions(record)) {
-        if (q.text == question && q.answerCount > 0) {
-            shown = &q;
+const TQuestionRecord* TClipListRows::ShownQuestion(const TSituationRecord& record,
+                                                    TTextId question) const {
+    const std::span<const TQuestionRecord> questions = m_table->Questions(record);
+    for (auto q = questions.begin(); q != questions.end(); ++q) {
+        if (q->text == question && Shows(q, questions.end())) {
+            return &*q;
         }
     }
+    return nullptr;
+}
+
+std::string TClipListRows::QuestionText(const TSituationRecord& record, TTextId question) const {
+    const TQuestionRecord* shown = ShownQuestion(record, question);
     return shown ? m_table->AnswersText(*shown) : std::string();
 }
 
@@ -186,44 +199,97 @@ QString TClipListRows::Text(int row, int column) const {
     switch (c.kind) {
     case TClipColumn::From:
     case TClipColumn::To:
-        return QString::fromStdString(TimeText(TimeKey(row, c.kind)));
+        return QString::fromStdString(TimeText(TimeKey(Record(row), c.kind)));
     case TClipColumn::Question:
         return QString::fromStdString(QuestionText(Record(row), c.question));
     default:
-        return QString::fromStdString(m_table->Texts().Text(FixedText(Record(row), c.kind)));
+        return QString::fromStdString(m_table->Texts().Text(Record(row).*c.text));
     }
 }
 
-std::vector<QString> TClipListRows::DistinctTexts(int column) const {
-    const TColumn& c = m_columns.at(static_cast<std::size_t>(column));
-    std::vector<QString> texts;
-    if (c.kind == TClipColumn::From || c.kind == TClipColumn::To) {
-        // Formatting is the costly part, so each time is formatted once, not once a row.
-        std::unordered_set<std::int64_t> distinct;
-        for (int row = 0; row < RowCount(); ++row) {
-            const std::int64_t key = TimeKey(row, c.kind);
-            if (distinct.insert(key).second) {
-                texts.push_back(QString::fromStdString(TimeText(key)));
-            }
-        }
+// One pass over the rows for all columns: formatting is the costly part, so each time, text
+// and list of answers is made into a text once, not once a row.
+std::vector<std::vector<QString>> TClipListRows::DistinctTexts() const {
+    std::vector<std::vector<QString>> texts(m_columns.size());
+    if (RowCount() == 0) {
         return texts;
     }
-    if (c.kind == TClipColumn::Question) {
-        std::unordered_set<std::string> distinct;
-        for (int row = 0; row < RowCount(); ++row) {
-            std::string text = QuestionText(Record(row), c.question);
-            if (distinct.insert(text).second) {
-                texts.push_back(QString::fromStdString(text));
-            }
+    const auto textCount = static_cast<std::size_t>(m_table->Texts().Count());
+    // A time's slot is its step of the time format, after the blank time's.
+    const std::int64_t step = m_table->Format().TimeResolutionMs();
+    const auto timeSlot = [step](std::int64_t key) {
+        return key == kBlankTime ? 0 : static_cast<std::size_t>(key / step) + 1;
+    };
+    struct TMet {
+        // A fixed column's texts by id or its times by slot; a question column's single
+        // answers by id, most questions having one answer.
+        std::vector<bool> seen;
+        // Answers are interned, so equal lists of answers give equal texts.
+        std::unordered_set<std::span<const TTextId>, TAnswersHash, TAnswersEqual> answers;
+        int answeredRows = 0;
+    };
+    std::vector<TMet> met(m_columns.size());
+    std::vector<int> questionColumns(textCount, -1); // by question text
+    for (std::size_t c = 0; c < m_columns.size(); ++c) {
+        switch (m_columns[c].kind) {
+        case TClipColumn::From:
+        case TClipColumn::To:
+            met[c].seen.assign(timeSlot(kivdatetime::kMsPerDay - 1) + 1, false);
+            break;
+        case TClipColumn::Question:
+            questionColumns[static_cast<std::size_t>(m_columns[c].question)] = static_cast<int>(c);
+            [[fallthrough]];
+        default:
+            met[c].seen.assign(textCount, false);
         }
-        return texts;
     }
-    std::vector<bool> seen(m_table ? static_cast<std::size_t>(m_table->Texts().Count()) : 0);
+    const auto fixed = static_cast<std::size_t>(m_fixedCount);
     for (int row = 0; row < RowCount(); ++row) {
-        const TTextId id = FixedText(Record(row), c.kind);
-        if (!seen[static_cast<std::size_t>(id)]) {
-            seen[static_cast<std::size_t>(id)] = true;
-            texts.push_back(QString::fromStdString(m_table->Texts().Text(id)));
+        const TSituationRecord& record = Record(row);
+        for (std::size_t c = 0; c < fixed; ++c) {
+            const TClipColumn kind = m_columns[c].kind;
+            std::vector<bool>& seen = met[c].seen;
+            if (kind == TClipColumn::From || kind == TClipColumn::To) {
+                const std::int64_t key = TimeKey(record, kind);
+                if (!seen[timeSlot(key)]) {
+                    seen[timeSlot(key)] = true;
+                    texts[c].push_back(QString::fromStdString(TimeText(key)));
+                }
+                continue;
+            }
+            const TTextId id = record.*m_columns[c].text;
+            if (!seen[static_cast<std::size_t>(id)]) {
+                seen[static_cast<std::size_t>(id)] = true;
+                texts[c].push_back(QString::fromStdString(m_table->Texts().Text(id)));
+            }
+        }
+        const std::span<const TQuestionRecord> questions = m_table->Questions(record);
+        for (auto q = questions.begin(); q != questions.end(); ++q) {
+            const int c = questionColumns[static_cast<std::size_t>(q->text)];
+            if (c >= 0 && Shows(q, questions.end())) {
+                TMet& column = met[static_cast<std::size_t>(c)];
+                const std::span<const TTextId> answers = m_table->Answers(*q);
+                if (answers.size() > 1) {
+                    column.answers.insert(answers);
+                } else if (!column.seen[static_cast<std::size_t>(answers[0])]) {
+                    column.seen[static_cast<std::size_t>(answers[0])] = true;
+                    column.answers.insert(answers);
+                }
+                ++column.answeredRows;
+            }
+        }
+    }
+    for (std::size_t c = fixed; c < m_columns.size(); ++c) {
+        // Two lists may still join to one text ("a & b" as one answer or as two).
+        std::unordered_set<std::string> distinct;
+        if (met[c].answeredRows < RowCount()) {
+            distinct.insert(std::string());
+        }
+        for (std::span<const TTextId> answers : met[c].answers) {
+            distinct.insert(m_table->AnswersText(answers));
+        }
+        for (const std::string& text : distinct) {
+            texts[c].push_back(QString::fromStdString(text));
         }
     }
     return texts;

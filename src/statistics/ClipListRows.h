@@ -9,6 +9,7 @@
 // stay valid after the set changes again, until the document is released.
 
 #include "CategoryNames.h"
+#include "SituationTable.h"
 #include "TextPool.h"
 
 #include <QString>
@@ -19,8 +20,6 @@
 
 class TSituation;
 class TSituationSet;
-class TSituationTable;
-struct TSituationRecord;
 
 class TClipListRows {
 public:
@@ -65,29 +64,31 @@ public:
     TSituation* Situation(int row) const;
     // "From" and "To" are empty at day 0, midnight; "Clip Team" is empty without a team; a
     // question column holds the answers joined by " & ", empty where the situation does not
-    // answer that question. Throws when a situation's "EndingTime" cannot be read, which a
-    // loaded document rules out.
+    // answer that question.
     QString Text(int row, int column) const;
-    // Every different text of a column, each once, in no particular order: what a view needs
-    // to widen the column to its widest text without formatting every row.
-    std::vector<QString> DistinctTexts(int column) const;
+    // Every different text of each column, each once, in no particular order: what a view
+    // needs to widen the columns to their widest texts without formatting every row.
+    std::vector<std::vector<QString>> DistinctTexts() const;
 
 private:
     struct TColumn {
         TClipColumn kind;
         TTextId question = kNoText; // the caption of a question column
+        TRecordText text = nullptr; // what a fixed column other than "From" and "To" shows
     };
     void LayFixedColumns();
     void AddQuestionColumns(int ordinal, std::vector<bool>& seen);
     // Throws std::out_of_range for a row outside the list.
     int CheckedRow(int row) const;
     const TSituationRecord& Record(int row) const;
-    TTextId FixedText(const TSituationRecord& record, TClipColumn kind) const;
-    // The time of day of a "From" or "To" cell in whole milliseconds, kBlankTime for an empty
-    // cell; equal keys give equal texts.
+    // The time of day of a "From" or "To" cell in milliseconds, down to the step the time
+    // format shows, kBlankTime for an empty cell: equal keys give equal texts.
     static constexpr std::int64_t kBlankTime = -1;
-    std::int64_t TimeKey(int row, TClipColumn kind) const;
+    std::int64_t TimeKey(const TSituationRecord& record, TClipColumn kind) const;
     std::string TimeText(std::int64_t key) const;
+    // The question record whose answers the column shows; none where the situation does not
+    // answer the question.
+    const TQuestionRecord* ShownQuestion(const TSituationRecord& record, TTextId question) const;
     std::string QuestionText(const TSituationRecord& record, TTextId question) const;
 
     bool m_showMedia = true;

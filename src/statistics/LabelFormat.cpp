@@ -32,19 +32,28 @@ std::string SeparatorOf(const QString& dateFormat) {
     return separator.trimmed().toStdString();
 }
 
-// Drops the unquoted time zone fields ("t" runs) and the blanks they leave.
-QString WithoutTimeZone(const QString& timeFormat) {
+// The format without its unquoted fields of one letter (quoted text stays as written).
+QString WithoutField(const QString& timeFormat, QChar letter) {
     QString result;
     bool quoted = false;
     for (QChar c : timeFormat) {
         if (c == u'\'') {
             quoted = !quoted;
-        } else if (!quoted && c == u't') {
+        } else if (!quoted && c == letter) {
             continue;
         }
         result.append(c);
     }
-    return result.simplified();
+    return result;
+}
+
+// Drops the time zone fields ("t" runs) and the blanks they leave.
+QString WithoutTimeZone(const QString& timeFormat) {
+    return WithoutField(timeFormat, u't').simplified();
+}
+
+bool ShowsMilliseconds(const QString& timeFormat) {
+    return WithoutField(timeFormat, u'z') != timeFormat;
 }
 
 } // namespace
@@ -64,6 +73,7 @@ TLabelFormat TLabelFormat::FromLocale(const QLocale& locale) {
         format.m_timeFormat = std::move(timeFormat);
     }
     format.m_fixedTimeFormat = format.m_timeFormat == QLatin1String(kFixedTimeFormat);
+    format.m_timeResolutionMs = ShowsMilliseconds(format.m_timeFormat) ? 1 : 1000;
     return format;
 }
 

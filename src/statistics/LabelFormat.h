@@ -24,6 +24,9 @@ public:
     std::string FormatTimeOfDay(double value) const;
     // The same for a time of day in milliseconds since midnight.
     std::string FormatTimeOfDayMs(std::int64_t ms) const;
+    // The step of the times of day that the time format tells apart: a second, or a
+    // millisecond where it shows fractions of a second.
+    int TimeResolutionMs() const { return m_timeResolutionMs; }
     // Year, month and day of the date part of a day count, joined by the date separator.
     std::string FormatDate(double value) const;
 
@@ -32,4 +35,5 @@ private:
     std::string m_dateSeparator;
     QString m_timeFormat;
     bool m_fixedTimeFormat = true;
+    int m_timeResolutionMs = 1000;
 };

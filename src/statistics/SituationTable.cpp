@@ -41,6 +41,25 @@ const char* TimeIntervalLabel(std::int64_t timeOfDayMs) {
     return labels[std::min<std::int64_t>(tenMinutes, 6)];
 }
 
+TRecordText ClipColumnText(TClipColumn column) {
+    switch (column) {
+    case TClipColumn::Date:
+        return &TSituationRecord::matchDate;
+    case TClipColumn::Name:
+        return &TSituationRecord::matchName;
+    case TClipColumn::Team1:
+        return &TSituationRecord::home;
+    case TClipColumn::Team2:
+        return &TSituationRecord::guest;
+    case TClipColumn::ClipTeam:
+        return &TSituationRecord::team;
+    case TClipColumn::ClipType:
+        return &TSituationRecord::clipType;
+    default:
+        return nullptr;
+    }
+}
+
 TSituationTable::TSituationTable(const TLabelFormat& format) : m_format(format) {
     m_empty = m_texts.Intern("");
     m_none = m_texts.Intern(category::kNone);
@@ -93,6 +112,7 @@ int TSituationTable::Register(TSituation* situation) {
     const TTeam* team = situation->Team();
     const double startingTime = situation->StartingTime();
     const std::int64_t startMs = kivdatetime::TimeOfDayMs(startingTime);
+    const double endingTime = situation->EndingTime();
 
     TSituationRecord record;
     record.situation = situation;
@@ -110,6 +130,8 @@ int TSituationTable::Register(TSituation* situation) {
     record.interval = m_texts.Intern(TimeIntervalLabel(startMs));
     record.startMs = static_cast<std::int32_t>(startMs);
     record.startBlank = IsBlankTime(startingTime);
+    record.endMs = static_cast<std::int32_t>(kivdatetime::TimeOfDayMs(endingTime));
+    record.endBlank = IsBlankTime(endingTime);
     record.firstQuestion = static_cast<int>(m_questions.size());
     for (const TQuestion* question : situation->Questions()) {
         TQuestionRecord q;
@@ -145,10 +167,10 @@ std::span<const TTextId> TSituationTable::Answers(const TQuestionRecord& questio
             static_cast<std::size_t>(question.answerCount)};
 }
 
-std::string TSituationTable::AnswersText(const TQuestionRecord& question) const {
+std::string TSituationTable::AnswersText(std::span<const TTextId> answers) const {
     std::string text;
     bool first = true;
-    for (TTextId answer : Answers(question)) {
+    for (TTextId answer : answers) {
         if (!first) {
             text.append(" & ");
         }
@@ -200,7 +222,7 @@ TTextId TSituationTable::PresentationName(int ordinal) const {
     return m_presentationNames[static_cast<std::size_t>(ordinal)];
 }
 
-int TSituationTable::IdRank(int ordinal) const {
+const std::vector<int>& TSituationTable::IdRanks() const {
     if (m_idRanksState != State()) {
         std::vector<std::string> ids;
         ids.reserve(m_records.size());
@@ -225,7 +247,7 @@ int TSituationTable::IdRank(int ordinal) const {
         }
         m_idRanksState = State();
     }
-    return m_idRanks[static_cast<std::size_t>(ordinal)];
+    return m_idRanks;
 }
 
 // Ranks of texts that may repeat: equal texts get equal ranks; each distinct text is
@@ -262,7 +284,7 @@ std::vector<int> TSituationTable::TimeSortRanks(TClipColumn column) const {
         if (column == TClipColumn::Date) {
             key += static_cast<std::int64_t>(record.matchDay) * kivdatetime::kMsPerDay;
         } else if (column == TClipColumn::To) {
-            key = kivdatetime::TimeOfDayMs(record.situation->EndingTime());
+            key = record.endMs;
         }
         keys.emplace_back(key, static_cast<int>(o));
     }
@@ -304,29 +326,11 @@ const std::vector<int>& TSituationTable::SortRanks(const std::string& sortCatego
     // The fixed columns of the clip list sort by what they show; "Clip Team" and "Name" would
     // otherwise be taken for questions and leave the list unsorted. Of the other fixed
     // categories, "Medium" and "Team" sort by their values.
-    using TField = TTextId TSituationRecord::*;
-    TField field = nullptr;
+    TRecordText field = nullptr;
     const std::optional<TClipColumn> column = FindFixedClipColumn(sortCategory);
     if (column) {
-        switch (*column) {
-        case TClipColumn::Name:
-            field = &TSituationRecord::matchName;
-            break;
-        case TClipColumn::Team1:
-            field = &TSituationRecord::home;
-            break;
-        case TClipColumn::Team2:
-            field = &TSituationRecord::guest;
-            break;
-        case TClipColumn::ClipTeam:
-            field = &TSituationRecord::team;
-            break;
-        case TClipColumn::ClipType:
-            field = &TSituationRecord::clipType;
-            break;
-        default:
-            break;
-        }
+        // "Date" sorts by the time of the clip, not by the match's date alone.
+        field = *column == TClipColumn::Date ? nullptr : ClipColumnText(*column);
     } else if (const std::optional<TFixedCategory> fixed = FindFixedCategory(sortCategory)) {
         if (*fixed == TFixedCategory::Medium) {
             field = &TSituationRecord::medium;

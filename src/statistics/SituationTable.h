@@ -41,10 +41,17 @@ struct TSituationRecord {
     TTextId interval = kNoText; // time interval label
     std::int32_t startMs = 0;   // time of day of StartingTime
     bool startBlank = false;    // StartingTime is day 0 at midnight, which shows no time
+    std::int32_t endMs = 0;     // the same two of EndingTime, for "To" and the clip lengths
+    bool endBlank = false;      // (read once here rather than from the element per row)
     bool onHomeSide = false;    // the team is the match's home team
     int firstQuestion = 0;
     int questionCount = 0;
 };
+
+// The text of a record that a clip-list column shows; none for "From", "To" and the question
+// columns, which show times and answers.
+using TRecordText = TTextId TSituationRecord::*;
+TRecordText ClipColumnText(TClipColumn column);
 
 // Values of one category for every situation: those of ordinal o are
 // values[offsets[o] .. offsets[o + 1]).
@@ -71,7 +78,8 @@ public:
     // Room for count situations, so that registering them all takes linear time.
     void Reserve(std::size_t count);
     // The situation's number, reading its record on first sight. Reading its times or team can
-    // throw; the situation is then not registered.
+    // throw; the situation is then not registered. The record is not read again: a document's
+    // situations keep their times while statistics over it live.
     int Register(TSituation* situation);
     // -1 for a situation never registered.
     int Find(const TSituation* situation) const;
@@ -83,14 +91,18 @@ public:
     std::span<const TQuestionRecord> Questions(const TSituationRecord& record) const;
     std::span<const TTextId> Answers(const TQuestionRecord& question) const;
     // The answers joined by " & ", as a question column shows them.
-    std::string AnswersText(const TQuestionRecord& question) const;
+    std::string AnswersText(std::span<const TTextId> answers) const;
+    std::string AnswersText(const TQuestionRecord& question) const {
+        return AnswersText(Answers(question));
+    }
 
     // The presentation that counts and tabulates for a situation; kNoText for none.
     void SetPresentationName(int ordinal, TTextId name);
     TTextId PresentationName(int ordinal) const;
 
-    // Position of the situation's identifier in name order; ties follow registration.
-    int IdRank(int ordinal) const;
+    // Position of each situation's identifier in name order, by situation number; ties follow
+    // registration.
+    const std::vector<int>& IdRanks() const;
 
     // Sort rank of every situation for a sort category of the situation set.
     const std::vector<int>& SortRanks(const std::string& sortCategory) const;

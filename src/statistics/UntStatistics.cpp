@@ -153,8 +153,10 @@ void TSituationIndex::SortSelection() const {
     if (m_selectionSorted) {
         return;
     }
-    std::sort(m_selection.begin(), m_selection.end(),
-              [this](int a, int b) { return m_table->IdRank(a) < m_table->IdRank(b); });
+    const std::vector<int>& ranks = m_table->IdRanks();
+    std::sort(m_selection.begin(), m_selection.end(), [&ranks](int a, int b) {
+        return ranks[static_cast<std::size_t>(a)] < ranks[static_cast<std::size_t>(b)];
+    });
     m_selectionSorted = true;
 }
 
@@ -420,6 +422,15 @@ void TSituationSet::BuildSortedView() {
     for (std::uint64_t key : keys) {
         m_sorted.push_back(m_items[count - 1 - static_cast<std::uint32_t>(key & 0xFFFFFFFFu)]);
     }
+}
+
+std::int64_t TSituationSet::TotalLengthMs() const {
+    std::int64_t total = 0;
+    for (int ordinal : m_items) {
+        const TSituationRecord& record = m_table->Record(ordinal);
+        total += record.endMs - record.startMs;
+    }
+    return total;
 }
 
 int TSituationSet::SortedCount() const {

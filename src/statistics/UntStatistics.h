@@ -197,6 +197,10 @@ public:
     // The situation number of SortedItem(i) in Table().
     int SortedOrdinal(int i) const;
 
+    // What playing every clip of the set takes: each situation's ending less its starting
+    // time of day, added up, in milliseconds.
+    std::int64_t TotalLengthMs() const;
+
     // Situation numbers in the set's order, for counting.
     const std::vector<int>& Ordinals() const { return m_items; }
     const TSituationTable* Table() const { return m_table.get(); }

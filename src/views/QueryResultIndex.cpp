@@ -146,10 +146,12 @@ void TQueryResultIndex::WidenColumns(int firstRow, int lastRow) {
         header()->resizeSection(c, m_grownWidths.back());
     }
     const bool whole = firstRow == 0 && lastRow == m_rows->RowCount() - 1;
+    const std::vector<std::vector<QString>> distinct =
+        whole ? rows.DistinctTexts() : std::vector<std::vector<QString>>();
     for (int c = 0; c < m_rows->ColumnCount(); ++c) {
         int width = 0;
         if (whole) {
-            for (const QString& text : m_rows->Rows().DistinctTexts(c)) {
+            for (const QString& text : distinct[static_cast<std::size_t>(c)]) {
                 width = std::max(width, TextWidth(text));
             }
         } else {

@@ -3,7 +3,9 @@
 // League.
 
 #include "ClipListRows.h"
+#include "KivDateTime.h"
 #include "LabelFormat.h"
+#include "Match.h"
 #include "MatchStatFile.h"
 #include "Situation.h"
 #include "TestSupport.h"
@@ -175,7 +177,7 @@ TEST_F(ClipListRowsTest, GivesEachColumnsDistinctTextsAndItsWidths) {
     TClipListRows rows;
     rows.Fill(m_set);
     const auto distinct = [&](int column) {
-        std::vector<QString> texts = rows.DistinctTexts(column);
+        std::vector<QString> texts = rows.DistinctTexts()[static_cast<std::size_t>(column)];
         std::sort(texts.begin(), texts.end());
         return QStringList(texts.begin(), texts.end());
     };
@@ -190,6 +192,40 @@ TEST_F(ClipListRowsTest, GivesEachColumnsDistinctTextsAndItsWidths) {
     EXPECT_EQ(std::make_pair(rows.InitialWidth(0), rows.MinimumWidth(0)), std::make_pair(80, 10));
     EXPECT_EQ(std::make_pair(rows.InitialWidth(4), rows.MinimumWidth(4)), std::make_pair(60, 0));
     EXPECT_EQ(std::make_pair(rows.InitialWidth(8), rows.MinimumWidth(8)), std::make_pair(10, 10));
+}
+
+// Each column's distinct texts are its cells' texts, each once; two clips starting in one
+// second show one time, whatever their milliseconds.
+TEST_F(ClipListRowsTest, DistinctTextsAreTheCellTextsEachOnce) {
+    TMatch& match = *m_document.Matches().Items(0);
+    TSituation& first = *match.Situations().Items(0);
+    TSituation& second = *match.Situations().Items(1);
+    const double day = static_cast<double>(kivdatetime::DayNumber(first.StartingTime()));
+    first.SetStartingTime(day + kivdatetime::FromMs(61'200));
+    second.SetStartingTime(day + kivdatetime::FromMs(61'700));
+    TSituationStatistics statistics(m_document, TLabelFormat::Fixed());
+    TSituationSet set;
+    set.SetSortCategory("Date");
+    set.UnionWith(statistics.Medium());
+    set.BuildSortedView();
+    TClipListRows rows;
+    rows.Fill(set);
+
+    const std::vector<std::vector<QString>> distinct = rows.DistinctTexts();
+    ASSERT_EQ(distinct.size(), static_cast<std::size_t>(rows.ColumnCount()));
+    for (int c = 0; c < rows.ColumnCount(); ++c) {
+        QStringList cells;
+        for (int r = 0; r < rows.RowCount(); ++r) {
+            cells << rows.Text(r, c);
+        }
+        cells.removeDuplicates();
+        cells.sort();
+        QStringList texts(distinct[static_cast<std::size_t>(c)].begin(),
+                          distinct[static_cast<std::size_t>(c)].end());
+        texts.sort();
+        EXPECT_EQ(texts, cells) << rows.Caption(c).toStdString();
+    }
+    EXPECT_EQ(std::count(distinct[4].begin(), distinct[4].end(), "00:01:01"), 1);
 }
 
 } // namespace

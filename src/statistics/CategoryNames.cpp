@@ -10,9 +10,9 @@ std::optional<TFixedCategory> FindFixedCategory(std::string_view name) {
 }
 
 std::optional<TClipColumn> FindFixedClipColumn(std::string_view caption) {
-    for (const TClipColumnSpec& spec : kFixedClipColumns) {
-        if (caption == spec.caption) {
-            return spec.column;
+    for (const TClipColumnInfo& fixed : kFixedClipColumns) {
+        if (caption == fixed.caption) {
+            return fixed.column;
         }
     }
     return std::nullopt;

@@ -47,7 +47,7 @@ inline constexpr const char* kTotal = "Total";
 // The fixed columns of the clip list in their order, then the question columns.
 enum class TClipColumn { Date, Name, Team1, Team2, From, To, ClipTeam, ClipType, Question };
 
-struct TClipColumnSpec {
+struct TClipColumnInfo {
     TClipColumn column;
     const char* caption;
     int width; // pixels, as the column starts
@@ -56,7 +56,7 @@ struct TClipColumnSpec {
     bool team;  // shown only with the team columns
 };
 
-inline constexpr TClipColumnSpec kFixedClipColumns[] = {
+inline constexpr TClipColumnInfo kFixedClipColumns[] = {
     {TClipColumn::Date, "Date", 80, 10, true, false},
     {TClipColumn::Name, "Name", 60, 10, true, false},
     {TClipColumn::Team1, CategoryName(TFixedCategory::Team1), 60, 10, true, true},
@@ -67,10 +67,10 @@ inline constexpr TClipColumnSpec kFixedClipColumns[] = {
     {TClipColumn::ClipType, CategoryName(TFixedCategory::ClipType), 60, 0, false, false},
 };
 // A question column takes the question's text as its caption.
-inline constexpr TClipColumnSpec kQuestionClipColumn = {
+inline constexpr TClipColumnInfo kQuestionClipColumn = {
     TClipColumn::Question, "", 10, 10, false, false};
 
-constexpr const TClipColumnSpec& ClipColumnSpec(TClipColumn column) {
+constexpr const TClipColumnInfo& ClipColumnInfo(TClipColumn column) {
     return column == TClipColumn::Question ? kQuestionClipColumn
                                            : kFixedClipColumns[static_cast<int>(column)];
 }

@@ -58,9 +58,9 @@ void TClipListRows::SetShowTeamColumns(bool show) {
 
 void TClipListRows::LayFixedColumns() {
     std::vector<TColumn> columns;
-    for (const TClipColumnSpec& spec : kFixedClipColumns) {
-        if ((!spec.media || m_showMedia) && (!spec.team || m_showTeam)) {
-            columns.push_back({spec.column, kNoText, ClipColumnText(spec.column)});
+    for (const TClipColumnInfo& fixed : kFixedClipColumns) {
+        if ((!fixed.media || m_showMedia) && (!fixed.team || m_showTeam)) {
+            columns.push_back({fixed.column, kNoText, ClipColumnText(fixed.column)});
         }
     }
     m_fixedCount = static_cast<int>(columns.size());
@@ -149,15 +149,15 @@ QString TClipListRows::Caption(int column) const {
     if (c.kind == TClipColumn::Question) {
         return QString::fromStdString(m_table->Texts().Text(c.question));
     }
-    return QString::fromLatin1(ClipColumnSpec(c.kind).caption);
+    return QString::fromLatin1(ClipColumnInfo(c.kind).caption);
 }
 
 int TClipListRows::InitialWidth(int column) const {
-    return ClipColumnSpec(Column(column)).width;
+    return ClipColumnInfo(Column(column)).width;
 }
 
 int TClipListRows::MinimumWidth(int column) const {
-    return ClipColumnSpec(Column(column)).minimumWidth;
+    return ClipColumnInfo(Column(column)).minimumWidth;
 }
 
 const TSituationRecord& TClipListRows::Record(int row) const {

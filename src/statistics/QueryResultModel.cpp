@@ -16,7 +16,7 @@ std::uint64_t CrossKey(TTextId primary, TTextId secondary) {
 
 TQueryResultModel::TQueryResultModel() {
     // A new result lists its clips by date, as the clip list first shows them.
-    m_set.SetSortCategory(ClipColumnSpec(TClipColumn::Date).caption);
+    m_set.SetSortCategory(ClipColumnInfo(TClipColumn::Date).caption);
 }
 
 TQueryResultModel::~TQueryResultModel() {

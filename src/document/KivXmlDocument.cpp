@@ -171,6 +171,8 @@ void TKivXmlElement::SetDateTimeAttribute(const char* name, double value) {
 }
 
 void TKivXmlElement::SetText(std::string_view value) {
+    // Copied first: value may be this element's own text, which the edits below can release.
+    const std::string text(value);
     // The element's own first text node; CDATA sections do not count. A text inside a child
     // element belongs to the child and is never overwritten.
     xml::UnembedText(m_node);
@@ -179,8 +181,8 @@ void TKivXmlElement::SetText(std::string_view value) {
     if (!target) {
         target = m_node.append_child(pugi::node_pcdata);
     }
-    target.set_value(std::string(value).c_str());
-    m_text = value;
+    target.set_value(text.c_str());
+    m_text = target.value();
     MarkModified();
 }
 
@@ -225,6 +227,13 @@ void TKivXmlDocument::LoadText(xml::TTextBuffer text) {
     m_denseIds.clear();
     m_sparseIds.clear();
     m_textIds.clear();
+    // Nearly every element of a file has an identifier, and they run up to the highest: room
+    // for all at once instead of growing by doubling, which touches twice the memory. An
+    // element with an identifier takes at least a dozen bytes of text, which bounds it.
+    const std::uint64_t expected =
+        std::min<std::uint64_t>(parsed.maxId, m_tree->buffer.Size() / 12);
+    m_elements.reserve(m_elements.size() + expected);
+    m_denseIds.reserve(expected + 1);
     AssignNode(root);
 
     // Identifiers handed out later must not collide with those already in the file.
@@ -282,7 +291,7 @@ void TKivXmlDocument::RegisterId(std::string_view id, TKivXmlElement* element) {
     const std::uint64_t denseLimit = std::max<std::uint64_t>(65536, 8 * m_elements.size());
     if (number < denseLimit) {
         if (number >= m_denseIds.size()) {
-            m_denseIds.resize(std::max<std::size_t>(number + 1, 2 * m_denseIds.size()));
+            m_denseIds.resize(number + 1); // the vector's own growth is geometric
         }
         m_denseIds[number] = element;
     } else {
@@ -296,6 +305,13 @@ void* TKivXmlDocument::ElementStorage(std::size_t size, std::size_t alignment) {
         m_elements.reserve(2 * m_elements.size() + 64);
     }
     return m_storage.allocate(size, alignment);
+}
+
+const char* TKivXmlDocument::KeepText(std::string_view text) {
+    auto* copy = static_cast<char*>(m_storage.allocate(text.size() + 1, 1));
+    std::memcpy(copy, text.data(), text.size());
+    copy[text.size()] = '\0';
+    return copy;
 }
 
 void TKivXmlDocument::Adopt(TKivXmlElement* element) noexcept {

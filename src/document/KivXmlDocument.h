@@ -67,7 +67,8 @@ public:
     TKivXmlElement* Owner() const { return m_owner; }
     pugi::xml_node Node() const { return m_node; }
     std::string Id() const;
-    const std::string& Text() const { return m_text; }
+    // The text content: valid until the element's text is set again.
+    std::string_view Text() const { return m_text; }
 
     // An absent attribute reads as the empty text.
     std::string GetAttribute(const char* name) const;
@@ -109,7 +110,10 @@ private:
     TKivXmlElement* m_owner;
     TKivXmlDocument* m_document;
     pugi::xml_node m_node;
-    std::string m_text;
+    // A string of the tree where the text is one piece, as nearly always; pieces joined
+    // are kept in the document's storage. Not a string of its own: a large index has
+    // millions of elements.
+    const char* m_text = "";
 };
 
 class TKivXmlDocument : public TKivXmlElement {
@@ -136,6 +140,8 @@ public:
     // Storage for an element object that lives as long as the document, which releases all
     // together: they are not allocated one by one. The object made there is then adopted.
     void* ElementStorage(std::size_t size, std::size_t alignment);
+    // A copy of text, NUL-terminated, that lives as long as the document.
+    const char* KeepText(std::string_view text);
     void Adopt(TKivXmlElement* element) noexcept;
     std::pmr::memory_resource* Storage() { return &m_storage; }
     // The members a collection has set aside, in that order; few collections have any.
@@ -314,8 +320,11 @@ template <class T> T* TKivXmlElement::CreateNew(TKivXmlElement* owner, std::stri
 
 template <class F> void TKivXmlElement::BindChildren(pugi::xml_node node, F&& visit) {
     m_node = node;
+    // The text is the pieces joined with a blank: the leading text, when there is one, and
+    // every text and CDATA child. Only two or more pieces need a joined copy.
     m_text = xml::ElementText(node);
-    bool first = m_text.empty();
+    int pieces = *m_text ? 1 : 0;
+    std::string joined;
     for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
         switch (child.type()) {
         case pugi::node_element: {
@@ -335,15 +344,23 @@ template <class F> void TKivXmlElement::BindChildren(pugi::xml_node node, F&& vi
         }
         case pugi::node_pcdata:
         case pugi::node_cdata:
-            if (!first) {
-                m_text.push_back(' ');
+            if (pieces == 0) {
+                m_text = child.value();
+            } else {
+                if (pieces == 1) {
+                    joined = m_text;
+                }
+                joined.push_back(' ');
+                joined.append(child.value());
             }
-            m_text.append(child.value());
-            first = false;
+            ++pieces;
             break;
         default:
             break;
         }
+    }
+    if (pieces > 1) {
+        m_text = m_document->KeepText(joined);
     }
 }
 

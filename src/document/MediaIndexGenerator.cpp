@@ -190,7 +190,7 @@ std::unique_ptr<TMatchStatFile> GenerateMediaIndex(const TMediaIndexShape& shape
             TSituation* situation = situations[static_cast<std::size_t>(
                 random.Below(static_cast<int>(situations.size())))];
             TScene* scene = presentation->Scenes().Add();
-            scene->SetText(situation->Text() + " " + std::to_string(i + 1));
+            scene->SetText(std::string(situation->Text()) + " " + std::to_string(i + 1));
             scene->SetSituation(situation);
         }
     }

@@ -15,9 +15,9 @@ namespace {
 QString Caption(const TSituation& situation, std::int64_t startMs, std::int64_t endMs) {
     const TLabelFormat format = TLabelFormat::Fixed();
     QStringList parts;
-    auto add = [&parts](const std::string& text) {
+    auto add = [&parts](std::string_view text) {
         if (!text.empty()) {
-            parts << QString::fromStdString(text);
+            parts << QString::fromUtf8(text);
         }
     };
     add(situation.Text());

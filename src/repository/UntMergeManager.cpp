@@ -16,7 +16,7 @@ std::string FoldCase(std::string text) {
 
 // A match loaded from a file may lack a team element; it then counts as a nameless team.
 std::string TeamName(const TTeam* team) {
-    return team ? team->Text() : std::string();
+    return team ? std::string(team->Text()) : std::string();
 }
 
 std::unordered_set<std::string> FoldedSet(const std::vector<std::string>& ids) {
@@ -54,10 +54,10 @@ TMergeManager::TMatchKey TMergeManager::KeyOf(const TMatch& match) {
 void TMergeManager::Merge(const TMatchStatFile& imported) {
     m_imported = &imported;
     for (const TSituationDscr* descriptor : m_target.SituationFile()->Situations()) {
-        m_targetSituationDscrs.insert(descriptor->Text());
+        m_targetSituationDscrs.insert(std::string(descriptor->Text()));
     }
     for (const TTeamDscr* descriptor : m_target.ActorFile()->Teams()) {
-        m_targetTeamDscrs.insert(descriptor->Text());
+        m_targetTeamDscrs.insert(std::string(descriptor->Text()));
     }
     for (TMatch* match : m_target.Matches()) {
         m_targetMatches.try_emplace(KeyOf(*match), match);
@@ -67,10 +67,10 @@ void TMergeManager::Merge(const TMatchStatFile& imported) {
         m_targetMatches.try_emplace(KeyOf(*match), match);
     }
     for (const TSituationDscr* descriptor : imported.SituationFile()->Situations()) {
-        m_importedSituationDscrs.try_emplace(descriptor->Text(), descriptor);
+        m_importedSituationDscrs.try_emplace(std::string(descriptor->Text()), descriptor);
     }
     for (const TTeamDscr* descriptor : imported.ActorFile()->Teams()) {
-        m_importedTeamDscrs.try_emplace(descriptor->Text(), descriptor);
+        m_importedTeamDscrs.try_emplace(std::string(descriptor->Text()), descriptor);
     }
 
     const auto situationDscrs = FoldedSet(m_situationDscrSelection);
@@ -101,7 +101,7 @@ void TMergeManager::Merge(const TMatchStatFile& imported) {
 
 void TMergeManager::MergeSituationDescriptor(const TSituationDscr& descriptor) {
     // A type the target knows keeps its own questions, even if the import has more.
-    if (!m_targetSituationDscrs.insert(descriptor.Text()).second) {
+    if (!m_targetSituationDscrs.insert(std::string(descriptor.Text())).second) {
         return;
     }
     TSituationDscr* added = m_target.SituationFile()->Situations().Add();
@@ -116,7 +116,7 @@ void TMergeManager::MergeSituationDescriptor(const TSituationDscr& descriptor) {
 }
 
 void TMergeManager::MergeTeamDescriptor(const TTeamDscr& descriptor) {
-    if (!m_targetTeamDscrs.insert(descriptor.Text()).second) {
+    if (!m_targetTeamDscrs.insert(std::string(descriptor.Text())).second) {
         return;
     }
     TTeamDscr* added = m_target.ActorFile()->Teams().Add();
@@ -142,7 +142,7 @@ void TMergeManager::MergeMatch(const TMatch& match) {
     for (const TSituation* situation : match.Situations()) {
         TSituation* copy = added->Situations().Add();
         copy->SetText(situation->Text());
-        auto descriptor = m_importedSituationDscrs.find(situation->Text());
+        auto descriptor = m_importedSituationDscrs.find(std::string(situation->Text()));
         if (descriptor != m_importedSituationDscrs.end()) {
             MergeSituationDescriptor(*descriptor->second);
         }
@@ -171,7 +171,7 @@ void TMergeManager::MergeTeam(TTeam& team, const TTeam* imported) {
     for (const TPlayer* player : imported->Players()) {
         team.Players().Add()->SetText(player->Text());
     }
-    auto descriptor = m_importedTeamDscrs.find(imported->Text());
+    auto descriptor = m_importedTeamDscrs.find(std::string(imported->Text()));
     if (descriptor != m_importedTeamDscrs.end()) {
         MergeTeamDescriptor(*descriptor->second);
     }

@@ -18,9 +18,8 @@ std::uint64_t PairKey(TTextId category, TTextId value) {
            static_cast<std::uint32_t>(value);
 }
 
-const std::string& TeamName(const TTeam* team) {
-    static const std::string empty;
-    return team ? team->Text() : empty;
+std::string_view TeamName(const TTeam* team) {
+    return team ? team->Text() : std::string_view();
 }
 
 bool IsDigits(const std::string& text) {
@@ -75,8 +74,8 @@ const TSituationTable::TMatchTexts& TSituationTable::MatchTexts(const TMatch* ma
     }
     TMatchTexts texts;
     if (match) {
-        const std::string home = TeamName(match->HomeTeam());
-        const std::string guest = TeamName(match->GuestTeam());
+        const std::string home(TeamName(match->HomeTeam()));
+        const std::string guest(TeamName(match->GuestTeam()));
         const double dateTime = match->DateTime();
         const std::string date = m_format.FormatDate(dateTime);
         texts.date = m_texts.Intern(date);

@@ -320,7 +320,7 @@ std::string TSituationStatistics::MatchDate(const TMatch& match, const TLabelFor
 }
 
 std::string TSituationStatistics::MatchLabel(const TMatch& match, const TLabelFormat& format) {
-    const auto name = [](const TTeam* team) { return team ? team->Text() : std::string(); };
+    const auto name = [](const TTeam* team) { return std::string(team ? team->Text() : ""); };
     return MatchDate(match, format) + "  " + match.Name() + "  " + name(match.HomeTeam()) + "-" +
            name(match.GuestTeam()) + "  " + match.Result();
 }

@@ -87,7 +87,7 @@ void TIncrementalQueryView::BuildColumns() {
         QStringList shown;
         for (const TSituationDscr* situation : document->SituationFile()->Situations()) {
             for (const TQuestionDscr* question : situation->Questions()) {
-                const QString text = QString::fromStdString(question->Text());
+                const QString text = QString::fromUtf8(question->Text());
                 if (shown.contains(text)) {
                     continue;
                 }

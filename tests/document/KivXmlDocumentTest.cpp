@@ -286,6 +286,21 @@ TEST(KivXmlElement, SetTextOnALoadedElementReplacesItsLeadingTextInPlace) {
                               "Rel=\"Players\">Jonas</PlayerDscr>tail</TeamDscr>");
 }
 
+// The text read is the tree's own string, which setting the text releases.
+TEST(KivXmlElement, SetTextAcceptsTheElementsOwnText) {
+    TMatchStatFile document;
+    document.LoadFromXml("<MatchStatFile><ActorFile Id='1' Rel='ActorFile'>"
+                         "<TeamDscr Id='2' Rel='Teams'> Bears &amp;  Lions </TeamDscr>"
+                         "</ActorFile></MatchStatFile>");
+    TTeamDscr* team = document.ActorFile()->Teams().Items(0);
+    ASSERT_EQ(team->Text(), "Bears & Lions");
+    team->SetText(team->Text());
+    EXPECT_EQ(team->Text(), "Bears & Lions");
+    team->SetText(team->Text().substr(8));
+    EXPECT_EQ(team->Text(), "Lions");
+    EXPECT_EQ(team->GetXml(), "<TeamDscr Id=\"2\" Rel=\"Teams\">Lions</TeamDscr>");
+}
+
 TEST(KivXmlElements, RemoveDetachesButKeepsTheObjectResolvable) {
     TMatchStatFile document;
     TMatch* match = document.Matches().Add();

@@ -83,10 +83,6 @@ TKivXmlElement::TKivXmlElement(TKivXmlElement* owner)
 
 TKivXmlElement::~TKivXmlElement() = default;
 
-TKivXmlDocument* TKivXmlElement::GetDocument() const {
-    return m_document;
-}
-
 void TKivXmlElement::Bind(pugi::xml_node node, const char* id) {
     // A loaded node's text is read by AssignNode, which follows.
     if (!node) {
@@ -203,10 +199,6 @@ TKivXmlDocument::~TKivXmlDocument() {
     for (TKivXmlElement* element : m_elements) {
         element->~TKivXmlElement();
     }
-}
-
-TKivXmlDocument* TKivXmlDocument::GetDocument() const {
-    return const_cast<TKivXmlDocument*>(this);
 }
 
 void TKivXmlDocument::LoadFromXml(std::string_view text) {

@@ -47,7 +47,8 @@ public:
     TKivXmlElement& operator=(const TKivXmlElement&) = delete;
     virtual ~TKivXmlElement();
 
-    virtual TKivXmlDocument* GetDocument() const;
+    // Not virtual: it is asked for every member while millions are loaded.
+    TKivXmlDocument* GetDocument() const { return m_document; }
     // Parses a complete XML text into a tree of the element's own and binds to its root.
     virtual void LoadFromXml(std::string_view text);
     std::string GetXml() const;
@@ -120,7 +121,6 @@ class TKivXmlDocument : public TKivXmlElement {
 public:
     ~TKivXmlDocument() override;
 
-    TKivXmlDocument* GetDocument() const override;
     void LoadFromXml(std::string_view text) override;
 
     std::string AllocateId();

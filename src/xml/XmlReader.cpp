@@ -15,15 +15,6 @@ bool IsSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
-// Names are short: compared here, without a call to strcmp for each.
-inline bool SameName(const char* a, const char* b) {
-    while (*a && *a == *b) {
-        ++a;
-        ++b;
-    }
-    return *a == *b;
-}
-
 bool IsAllowedChar(char32_t cp) {
     return cp == 0x9 || cp == 0xA || cp == 0xD || (cp >= 0x20 && cp < 0xD800) ||
            (cp >= 0xE000 && cp <= 0xFFFD) || (cp >= 0x10000 && cp <= 0x10FFFF);
@@ -173,7 +164,7 @@ public:
     void Add(const char* name, pugi::xml_node element) {
         if (m_count < kFew) {
             for (int i = 0; i < m_count; ++i) {
-                if (SameName(m_names[i], name)) {
+                if (NameIs(m_names[i], name)) {
                     Fail(name, element);
                 }
             }
@@ -247,7 +238,7 @@ void UnembedText(pugi::xml_node element) {
 
 pugi::xml_attribute FindAttribute(pugi::xml_node node, const char* name) {
     for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute()) {
-        if (SameName(a.name(), name)) {
+        if (NameIs(a.name(), name)) {
             return a;
         }
     }
@@ -334,18 +325,19 @@ TParseResult Parse(TTextBuffer text, const TParseOptions& options) {
         names.Start();
         for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
             const char* name = a.name();
+            const char* value = a.value();
             names.Add(name, element);
-            if (DecodeReferences(a.value(), decoded,
-                                 [element] { return element.offset_debug(); })) {
+            if (DecodeReferences(value, decoded, [element] { return element.offset_debug(); })) {
                 a.set_value(decoded.c_str());
+                value = a.value();
             }
-            if (SameName(name, options.idName)) {
+            if (NameIs(name, options.idName)) {
                 std::uint64_t id = 0;
-                if (ParseCanonicalNumber(a.value(), id) && id > info.maxId) {
+                if (ParseCanonicalNumber(value, id) && id > info.maxId) {
                     info.maxId = id;
                 }
-            } else if (SameName(name, "xml:space")) {
-                preserve = std::strcmp(a.value(), "preserve") == 0;
+            } else if (mayPreserve && NameIs(name, "xml:space")) {
+                preserve = std::strcmp(value, "preserve") == 0;
             }
         }
         // The leading text, which pugixml holds as the element's value.

@@ -62,9 +62,14 @@ void UnembedText(pugi::xml_node element);
 // which is cheaper than pugixml's lookup on the nodes of a whole media index.
 pugi::xml_attribute FindAttribute(pugi::xml_node node, const char* name);
 
-// Whether an attribute or element name is name.
+// Whether an attribute or element name is name. Names are short: compared here, without a
+// call to strcmp for each.
 inline bool NameIs(const char* candidate, const char* name) {
-    return candidate[0] == name[0] && std::strcmp(candidate, name) == 0;
+    while (*candidate && *candidate == *name) {
+        ++candidate;
+        ++name;
+    }
+    return *candidate == *name;
 }
 
 // A decimal number without sign or leading zeros that fits 64 bits: the form of identifiers.

@@ -28,7 +28,11 @@ void TOrdinalIndex::Reserve(std::size_t count) {
 
 std::size_t TOrdinalIndex::SlotOf(std::uint64_t key) const {
     const std::size_t mask = m_slots.size() - 1;
-    std::size_t slot = static_cast<std::size_t>(Mix(key)) & mask;
+    // The keys of a page take a run of slots, one a 16-byte step, from a place the page
+    // number chooses; the same step in other pages lands elsewhere.
+    const std::uint64_t home =
+        m_spread == TKeySpread::Addresses ? Mix(key >> 12) + ((key >> 4) & 0xFF) : Mix(key);
+    std::size_t slot = static_cast<std::size_t>(home) & mask;
     while (m_slots[slot] != kEmpty && m_keys[static_cast<std::size_t>(m_slots[slot])] != key) {
         slot = (slot + 1) & mask;
     }

@@ -8,8 +8,20 @@
 #include <utility>
 #include <vector>
 
+// How keys are laid over the table.
+enum class TKeySpread {
+    // Any keys: spread over the whole table.
+    Mixed,
+    // Addresses of objects made one after another, as a document's situations are. The keys
+    // of one 4 KiB page keep their order in one run of slots, and pages are spread: a walk in
+    // the order the objects were made then finds its slots side by side instead of missing
+    // the cache once a key, which on a million keys costs more than the rest of the lookup.
+    Addresses,
+};
+
 class TOrdinalIndex {
 public:
+    explicit TOrdinalIndex(TKeySpread spread = TKeySpread::Mixed) : m_spread(spread) {}
     // Room for count keys without a rehash.
     void Reserve(std::size_t count);
     // The key's number, and whether the key is new.
@@ -25,6 +37,7 @@ private:
     std::size_t SlotOf(std::uint64_t key) const;
     void Rehash(std::size_t slotCount);
 
+    TKeySpread m_spread;
     std::vector<std::uint64_t> m_keys; // by number
     std::vector<int> m_slots;          // numbers, kEmpty where free; a power of two long
 };

@@ -153,8 +153,9 @@ private:
     std::vector<TSituationRecord> m_records;
     std::vector<TQuestionRecord> m_questions;
     std::vector<TTextId> m_answers;
-    TOrdinalIndex m_ordinals; // of the situations' addresses
-    TOrdinalIndex m_matchIds; // of the matches' addresses, numbering m_matches
+    // Of the situations' addresses, and of the matches', numbering m_matches.
+    TOrdinalIndex m_ordinals{TKeySpread::Addresses};
+    TOrdinalIndex m_matchIds{TKeySpread::Addresses};
     std::vector<TMatchTexts> m_matches;
     std::vector<TTextId> m_presentationNames;
     std::uint64_t m_presentationEdits = 0;

@@ -33,3 +33,33 @@ TEST(OrdinalIndex, KeepsEveryNumberAcrossGrowthBeyondWhatWasReserved) {
     EXPECT_EQ(index.Find(64 * kCount), -1);
     EXPECT_EQ(index.Count(), kCount);
 }
+
+TEST(OrdinalIndex, FindsEveryKeyWhateverTheSpreadAndTheStepBetweenKeys) {
+    struct TCase {
+        const char* name;
+        std::uint64_t first;
+        std::uint64_t step;
+    };
+    const TCase cases[] = {
+        {"packed in pages", 0x7f0000000010, 16},
+        {"one a page, at the same place in each", 0x7f0000000040, 4096},
+        {"objects of a few hundred bytes", 0x55d000000008, 344},
+        {"far apart", 0x7f0000000000, 1 << 20},
+    };
+    constexpr int kCount = 20'000;
+    for (const TKeySpread spread : {TKeySpread::Mixed, TKeySpread::Addresses}) {
+        for (const TCase& c : cases) {
+            TOrdinalIndex index(spread);
+            auto key = [&c](int i) { return c.first + static_cast<std::uint64_t>(i) * c.step; };
+            for (int i = 0; i < kCount; ++i) {
+                ASSERT_EQ(index.Insert(key(i)), std::make_pair(i, true)) << c.name;
+            }
+            for (int i = 0; i < kCount; ++i) {
+                ASSERT_EQ(index.Find(key(i)), i) << c.name;
+            }
+            EXPECT_EQ(index.Insert(key(kCount / 2)), std::make_pair(kCount / 2, false)) << c.name;
+            EXPECT_EQ(index.Find(c.first - 8), -1) << c.name;
+            EXPECT_EQ(index.Find(key(kCount)), -1) << c.name;
+        }
+    }
+}

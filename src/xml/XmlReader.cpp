@@ -347,7 +347,12 @@ TParseResult Parse(TTextBuffer text, const TParseOptions& options) {
                 element.text().set(text); // the empty text takes the value away
             }
         }
-        open.push_back({element, element.first_child(), preserve});
+        // Filled in place: a pushed copy of a record built on the stack stalls on reading
+        // back what was just stored.
+        TOpenElement& entry = open.emplace_back();
+        entry.element = element;
+        entry.next = element.first_child();
+        entry.preserve = preserve;
     };
     enter(parsed.document_element(), false);
     while (!open.empty()) {

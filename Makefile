@@ -62,7 +62,7 @@ fuzz: deps
 	build-fuzz/tests/fuzz/loader-fuzzer -max_total_time=$(FUZZ_SECONDS) fuzz-corpus
 
 format:
-	git ls-files '*.h' '*.cpp' | xargs clang-format -i
+	git ls-files '*.h' '*.cpp' ':!third_party' | xargs clang-format -i
 
 clean:
 	rm -rf $(BUILD_DIR) build-bench build-fuzz

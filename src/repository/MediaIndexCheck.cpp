@@ -129,8 +129,8 @@ void CheckMatch(const TMatch& match, const QString& mediaFolder,
 
 void CheckScene(const TPresentation& presentation, const TScene& scene,
                 std::vector<std::string>& problems) {
-    const std::string where =
-        "Scene " + Quoted(scene.Id()) + " of presentation " + Quoted(std::string(presentation.Text()));
+    const std::string where = "Scene " + Quoted(scene.Id()) + " of presentation " +
+                              Quoted(std::string(presentation.Text()));
     const std::string situationId = scene.GetAttribute("SituationId");
     const TKivXmlElement* element =
         situationId.empty() ? nullptr : scene.GetDocument()->FindById(situationId);

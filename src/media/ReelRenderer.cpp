@@ -14,6 +14,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <map>
+#include <optional>
 #include <random>
 #include <stdexcept>
 #include <string>
@@ -471,10 +472,13 @@ void TReelRenderer::Poll() {
         if (fd >= 0) {
             ::close(fd);
         }
+        // The chapters are written first but put in place only after the video: a video that
+        // cannot be renamed leaves the chapters of the file it would have replaced.
+        std::optional<TAtomicFile> chapters;
         if (problem.isEmpty()) {
             try {
-                WriteFileAtomically(m_render->chaptersPath.toStdString(),
-                                    m_render->chapters.toStdString());
+                chapters.emplace(m_render->chaptersPath.toStdString());
+                chapters->Write(m_render->chapters.toStdString());
             } catch (const std::exception& e) {
                 problem = QString::fromStdString(e.what());
             }
@@ -485,6 +489,11 @@ void TReelRenderer::Poll() {
         }
         if (problem.isEmpty()) {
             m_render->temp.clear(); // renamed: nothing to remove
+            try {
+                chapters->Commit();
+            } catch (const std::exception& e) {
+                problem = QString::fromStdString(e.what());
+            }
         }
         const QString output = m_render->output;
         IReelListener* listener = Abandon();

@@ -111,6 +111,22 @@ TEST(ReelRenderer, CancelFromAProgressCallLeavesNoFileAndEndsOnce) {
     EXPECT_EQ(Files(dir), QStringList());
 }
 
+TEST(ReelRenderer, AVideoThatCannotBePutInPlaceLeavesTheOldChaptersAndNoTemporaryFile) {
+    TTempDir dir;
+    const std::string oldChapters = "WEBVTT\n\nthe chapters of an earlier reel\n";
+    testsupport::WriteFile(dir.File("reel.vtt"), oldChapters);
+    TReelRenderer renderer;
+    TRecordingListener listener;
+    renderer.Start(Plan(1), QString::fromStdString(dir.File("reel.webm")), &listener);
+    // A folder that is not empty now stands where the video goes, so the last rename fails.
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(dir.File("reel.webm/kept"))));
+    ASSERT_TRUE(listener.Await());
+    ASSERT_EQ(listener.ends.size(), 1u);
+    EXPECT_EQ(listener.ends[0].rfind("failed: Cannot export", 0), 0u) << listener.ends[0];
+    EXPECT_EQ(Files(dir), QStringList{"reel.vtt"});
+    EXPECT_EQ(testsupport::ReadFile(dir.File("reel.vtt")), oldChapters);
+}
+
 TEST(ReelRenderer, RefusesToWriteOverOneOfItsOwnVideos) {
     TTempDir dir;
     const QString video = QString::fromStdString(dir.File("match.mp4"));

@@ -67,6 +67,10 @@ TSituation* TMediaClipsState::Clip(int i) const {
     return m_set->SortedItem(i);
 }
 
+std::int64_t TMediaClipsState::ClipMs(int i) const {
+    return m_set->SortedClipMs(i);
+}
+
 TSituation* TMediaClipsState::CurrentSituation() const {
     return IsValidIndex(m_clipIndex) ? Clip(m_clipIndex) : nullptr;
 }
@@ -83,9 +87,10 @@ double TMediaClipsState::SequencePosition() {
     if (!current) {
         return 0;
     }
+    // Called on every tick: the lengths come from the set's records, not from the elements.
     std::int64_t before = 0;
     for (int i = 0; i < m_clipIndex; ++i) {
-        before += EndMs(*Clip(i)) - StartMs(*Clip(i));
+        before += ClipMs(i);
     }
     return FromMs(before - StartMs(*current)) + View().GetPosition();
 }
@@ -153,8 +158,7 @@ std::optional<int> TMediaClipsStateState::ClipAt(double position) const {
     int i = 0;
     std::int64_t sum = 0;
     while (i < count && sum < target) {
-        const TSituation& clip = *m_mode->Clip(i);
-        sum += TMediaClipsState::EndMs(clip) - TMediaClipsState::StartMs(clip);
+        sum += m_mode->ClipMs(i);
         ++i;
     }
     if (i < count) {

@@ -30,6 +30,8 @@ public:
     // The clip sequence: the set in display order.
     int OrderedCount() const;
     TSituation* Clip(int i) const;
+    // How long clip i plays, in milliseconds.
+    std::int64_t ClipMs(int i) const;
     // None without a set or when the index is outside the sequence.
     TSituation* CurrentSituation() const;
     bool IsValidIndex(int i) const { return i >= 0 && i < OrderedCount(); }

@@ -424,13 +424,24 @@ void TSituationSet::BuildSortedView() {
     }
 }
 
+namespace {
+
+std::int64_t ClipMs(const TSituationRecord& record) {
+    return record.endMs - record.startMs;
+}
+
+} // namespace
+
 std::int64_t TSituationSet::TotalLengthMs() const {
     std::int64_t total = 0;
     for (int ordinal : m_items) {
-        const TSituationRecord& record = m_table->Record(ordinal);
-        total += record.endMs - record.startMs;
+        total += ClipMs(m_table->Record(ordinal));
     }
     return total;
+}
+
+std::int64_t TSituationSet::SortedClipMs(int i) const {
+    return ClipMs(m_table->Record(SortedOrdinal(i)));
 }
 
 int TSituationSet::SortedCount() const {

@@ -196,6 +196,9 @@ public:
     TSituation* SortedItem(int i) const;
     // The situation number of SortedItem(i) in Table().
     int SortedOrdinal(int i) const;
+    // What playing clip SortedItem(i) takes: its ending less its starting time of day, in
+    // milliseconds, as the set's records hold them (no date-time is read again).
+    std::int64_t SortedClipMs(int i) const;
 
     // What playing every clip of the set takes: each situation's ending less its starting
     // time of day, added up, in milliseconds.

@@ -4,6 +4,7 @@
 // and the repository controller. Each writes what it is told into one shared log.
 
 #include "Agents.h"
+#include "IdleMediaController.h"
 #include "UntStatistics.h"
 
 #include <functional>
@@ -116,7 +117,7 @@ public:
 };
 
 // Logs what the query side tells it: the result (with the set's size) and the query model.
-class TMediaControllerDouble final : public IMediaController, public IQueryResultController {
+class TMediaControllerDouble final : public TIdleMediaController, public IQueryResultController {
 public:
     TMediaControllerDouble(TLog& log, IMediaView* view) : m_log(&log), m_view(view) {}
     IMediaView* View() const { return m_view; }
@@ -128,46 +129,6 @@ public:
     void QueryModelChanged(IQueryModel&) override { m_log->push_back("media:QueryModelChanged"); }
 
     void AddListener(IMediaListener*) override { m_log->push_back("media:AddListener"); }
-    void RemoveListener(IMediaListener*) override {}
-    void SetMode(int) override {}
-    int GetMode() override { return 1; }
-    void SetMediaFile(const QString&) override {}
-    QString GetMediaFile() override { return {}; }
-    void SetSituationSet(TSituationSet*) override {}
-    TSituationSet* GetSituationSet() override { return nullptr; }
-    void SetWindSpeed(double) override {}
-    double GetWindSpeed() override { return 0; }
-    double GetPosition() override { return 0; }
-    void SetPosition(double) override {}
-    double GetLength() override { return 0; }
-    double GetMediaPosition() override { return 0; }
-    void SetMediaPosition(double) override {}
-    int GetVolume() override { return 0; }
-    void SetVolume(int) override {}
-    bool GetMute() override { return false; }
-    void SetMute(bool) override {}
-    int GetClipIndex() override { return -1; }
-    int GetClipCount() override { return 0; }
-    void SetFullScreen(bool) override {}
-    bool GetFullScreen() override { return false; }
-    void Play() override {}
-    void PlayClip(int) override {}
-    void Pause() override {}
-    void Stop() override {}
-    void Next() override {}
-    void Previous() override {}
-    void FastForward() override {}
-    void Rewind() override {}
-    bool IsPlaying() override { return false; }
-    bool IsPaused() override { return false; }
-    bool IsStopped() override { return true; }
-    bool CanPlay() override { return false; }
-    bool CanPause() override { return false; }
-    bool CanStop() override { return false; }
-    bool CanNext() override { return false; }
-    bool CanPrevious() override { return false; }
-    bool CanFastForward() override { return false; }
-    bool CanRewind() override { return false; }
 
 private:
     TLog* m_log;

@@ -3,6 +3,7 @@
 // the window state; the clipboard.
 
 #include "FrmMediaIndex.h"
+#include "IdleMediaController.h"
 #include "MediaDisplay.h"
 #include "MediaStatusBar.h"
 #include "QueryFrame.h"
@@ -36,7 +37,7 @@ const QString kQueryKey = QStringLiteral("Software\\Velmora\\Clipwise\\Repositor
 
 // Playback as a three-state machine; what the window asks follows the state, what it
 // commands is logged.
-class TPlaybackDouble final : public IMediaController {
+class TPlaybackDouble final : public TIdleMediaController {
 public:
     enum class TState { Stopped, Playing, Paused };
     TState state = TState::Stopped;
@@ -80,27 +81,7 @@ public:
         log.push_back("SetPosition " + std::to_string(std::lround(position * 86400)));
     }
 
-    void AddListener(IMediaListener*) override {}
-    void RemoveListener(IMediaListener*) override {}
-    void SetMode(int) override {}
-    int GetMode() override { return 1; }
-    void SetMediaFile(const QString&) override {}
-    QString GetMediaFile() override { return {}; }
-    void SetSituationSet(TSituationSet*) override {}
-    TSituationSet* GetSituationSet() override { return nullptr; }
-    double GetPosition() override { return 0; }
-    double GetLength() override { return 0; }
-    double GetMediaPosition() override { return 0; }
-    void SetMediaPosition(double) override {}
-    int GetClipIndex() override { return -1; }
-    int GetClipCount() override { return 0; }
-    void SetFullScreen(bool) override {}
-    bool GetFullScreen() override { return false; }
-    void PlayClip(int) override {}
     void Next() override { log.push_back("Next"); }
-    void Previous() override {}
-    void FastForward() override {}
-    void Rewind() override {}
 };
 
 class MediaIndexFormTest : public ::testing::Test {

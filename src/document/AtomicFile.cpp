@@ -93,9 +93,3 @@ void TAtomicFile::Commit() {
         Fail(m_path, std::strerror(error));
     }
 }
-
-void WriteFileAtomically(const std::string& path, std::string_view bytes) {
-    TAtomicFile file(path);
-    file.Write(bytes);
-    file.Commit();
-}

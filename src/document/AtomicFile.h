@@ -25,6 +25,3 @@ private:
     std::string m_temp;
     int m_fd = -1;
 };
-
-// The whole of bytes through a TAtomicFile.
-void WriteFileAtomically(const std::string& path, std::string_view bytes);

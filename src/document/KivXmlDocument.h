@@ -320,11 +320,10 @@ template <class T> T* TKivXmlElement::CreateNew(TKivXmlElement* owner, std::stri
 
 template <class F> void TKivXmlElement::BindChildren(pugi::xml_node node, F&& visit) {
     m_node = node;
-    // The text is the pieces joined with a blank: the leading text, when there is one, and
-    // every text and CDATA child. Only two or more pieces need a joined copy.
+    // Nearly always the text is one piece, the tree's own string; only two or more pieces
+    // need a joined copy.
     m_text = xml::ElementText(node);
     int pieces = *m_text ? 1 : 0;
-    std::string joined;
     for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
         switch (child.type()) {
         case pugi::node_element: {
@@ -344,23 +343,16 @@ template <class F> void TKivXmlElement::BindChildren(pugi::xml_node node, F&& vi
         }
         case pugi::node_pcdata:
         case pugi::node_cdata:
-            if (pieces == 0) {
+            if (pieces++ == 0) {
                 m_text = child.value();
-            } else {
-                if (pieces == 1) {
-                    joined = m_text;
-                }
-                joined.push_back(' ');
-                joined.append(child.value());
             }
-            ++pieces;
             break;
         default:
             break;
         }
     }
     if (pieces > 1) {
-        m_text = m_document->KeepText(joined);
+        m_text = m_document->KeepText(TextContent(node));
     }
 }
 

@@ -13,6 +13,13 @@
 
 namespace {
 
+// The first team of a document loaded with the given team element as its only one.
+TTeamDscr* LoadTeam(TMatchStatFile& document, const std::string& team) {
+    document.LoadFromXml("<MatchStatFile><ActorFile Id='1' Rel='ActorFile'>" + team +
+                         "</ActorFile></MatchStatFile>");
+    return document.ActorFile()->Teams().Items(0);
+}
+
 struct TEscapeCase {
     const char* input;
     const char* text;
@@ -275,10 +282,8 @@ TEST(KivXmlElement, SetTextReplacesTheOwnTextAndNeverAChildsText) {
 
 TEST(KivXmlElement, SetTextOnALoadedElementReplacesItsLeadingTextInPlace) {
     TMatchStatFile document;
-    document.LoadFromXml("<MatchStatFile><ActorFile Id='1' Rel='ActorFile'>"
-                         "<TeamDscr Id='2' Rel='Teams'>Old<PlayerDscr Id='3' Rel='Players'>Jonas"
-                         "</PlayerDscr> tail</TeamDscr></ActorFile></MatchStatFile>");
-    TTeamDscr* team = document.ActorFile()->Teams().Items(0);
+    TTeamDscr* team = LoadTeam(document, "<TeamDscr Id='2' Rel='Teams'>Old<PlayerDscr Id='3' "
+                                         "Rel='Players'>Jonas</PlayerDscr> tail</TeamDscr>");
     EXPECT_EQ(team->Text(), "Old tail");
     team->SetText("New");
     EXPECT_EQ(team->Text(), "New");
@@ -289,10 +294,8 @@ TEST(KivXmlElement, SetTextOnALoadedElementReplacesItsLeadingTextInPlace) {
 // The text read is the tree's own string, which setting the text releases.
 TEST(KivXmlElement, SetTextAcceptsTheElementsOwnText) {
     TMatchStatFile document;
-    document.LoadFromXml("<MatchStatFile><ActorFile Id='1' Rel='ActorFile'>"
-                         "<TeamDscr Id='2' Rel='Teams'> Bears &amp;  Lions </TeamDscr>"
-                         "</ActorFile></MatchStatFile>");
-    TTeamDscr* team = document.ActorFile()->Teams().Items(0);
+    TTeamDscr* team =
+        LoadTeam(document, "<TeamDscr Id='2' Rel='Teams'> Bears &amp;  Lions </TeamDscr>");
     ASSERT_EQ(team->Text(), "Bears & Lions");
     team->SetText(team->Text());
     EXPECT_EQ(team->Text(), "Bears & Lions");
